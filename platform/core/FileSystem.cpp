@@ -1,0 +1,164 @@
+#include "platform/core/FileSystem.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+CString g_strExePath;
+
+CString ReadProcExe()
+{
+    std::vector<char> buf(4096);
+    const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+    return n > 0 ? CString(buf.data(), size_t(n)) : CString();
+}
+}
+
+CString GetHostExecutablePath()
+{
+    return g_strExePath.IsEmpty() ? ReadProcExe() : g_strExePath;
+}
+
+void SetHostExecutablePath(const CString &path)
+{
+    g_strExePath = path;
+}
+
+CString DirectoryOf(const CString &path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? CString() : CString(path.substr(0, slash));
+}
+
+bool IsDirectory(const CString &path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MakeDirectory(const CString &path)
+{
+    return ::mkdir(path.c_str(), 0777) == 0;
+}
+
+bool RemoveDirectory(const CString &path)
+{
+    return IsDirectory(path) && ::rmdir(path.c_str()) == 0;
+}
+
+bool DeleteFile(const CString &path)
+{
+    return ::unlink(path.c_str()) == 0;
+}
+
+std::vector<CDirEntry> ListDirectory(const CString &folder)
+{
+    std::vector<CDirEntry> entries;
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return entries;
+    while (const dirent *ent = ::readdir(dir)) {
+        const CString name(ent->d_name);
+        if (name == "." || name == "..")
+            continue;
+        entries.push_back({name, IsDirectory(folder + "/" + name)});
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+bool WriteFileAtomically(const CString &path, const std::string &bytes)
+{
+    if (IsDirectory(path))
+        return false;
+    CString dir = DirectoryOf(path);
+    if (dir.IsEmpty())
+        dir = path.size() && path[0] == '/' ? CString("/") : CString(".");
+    CString tmpl = dir + "/.tarniw-XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0)
+        return false;
+    const CString tmp(name.data());
+    // Keep the permissions an ordinary new file would get.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += size_t(n);
+    }
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(tmp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        ::unlink(tmp.c_str());
+    return ok;
+}
+
+bool CLineReader::Open(const CString &path)
+{
+    Close();
+    if (path.IsEmpty() || IsDirectory(path))
+        return false;
+    m_pFile = std::fopen(path.c_str(), "rb");
+    if (!m_pFile)
+        return false;
+    struct stat st;
+    if (::fstat(::fileno(m_pFile), &st) != 0 || S_ISDIR(st.st_mode)) {
+        Close();
+        return false;
+    }
+    m_nSize = S_ISREG(st.st_mode) ? (long long)st.st_size : 0;
+    m_buffer.resize(1 << 16);
+    m_nPos = m_nEnd = 0;
+    m_nConsumed = 0;
+    return true;
+}
+
+void CLineReader::Close()
+{
+    if (m_pFile)
+        std::fclose(m_pFile);
+    m_pFile = nullptr;
+}
+
+bool CLineReader::Fill()
+{
+    if (m_nPos < m_nEnd)
+        return true;
+    m_nPos = 0;
+    m_nEnd = std::fread(m_buffer.data(), 1, m_buffer.size(), m_pFile);
+    return m_nEnd > 0;
+}
+
+bool CLineReader::ReadLine(CString &strPiece)
+{
+    strPiece.clear();
+    if (!m_pFile)
+        return false;
+    const size_t limit = kBufferSize - 1;
+    while (strPiece.size() < limit && Fill()) {
+        const size_t want = std::min(limit - strPiece.size(), m_nEnd - m_nPos);
+        const char *start = m_buffer.data() + m_nPos;
+        const void *nl = std::memchr(start, '\n', want);
+        const size_t take = nl ? size_t(static_cast<const char *>(nl) - start) + 1 : want;
+        strPiece.append(start, take);
+        m_nPos += take;
+        m_nConsumed += (long long)take;
+        if (nl)
+            break;
+    }
+    return !strPiece.empty();
+}

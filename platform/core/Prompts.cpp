@@ -1,0 +1,73 @@
+#include "platform/core/Prompts.h"
+
+namespace {
+CScriptedPrompts &DefaultPrompts()
+{
+    static CScriptedPrompts prompts;
+    return prompts;
+}
+IPrompts *g_pPrompts = nullptr;
+}
+
+IPrompts &Prompts()
+{
+    return g_pPrompts ? *g_pPrompts : DefaultPrompts();
+}
+
+void SetPrompts(IPrompts *prompts)
+{
+    g_pPrompts = prompts;
+}
+
+void AfxMessageBox(const CString &text)
+{
+    Prompts().MessageBox(text);
+}
+
+std::vector<std::pair<CString, CString>> ParseDialogFilter(const CString &filter)
+{
+    std::vector<CString> parts;
+    CString part;
+    for (char c : filter) {
+        if (c == '|') {
+            parts.push_back(part);
+            part.Empty();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.IsEmpty())
+        parts.push_back(part);
+    std::vector<std::pair<CString, CString>> entries;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].IsEmpty() && parts[i + 1].IsEmpty())
+            break;
+        entries.emplace_back(parts[i], parts[i + 1]);
+    }
+    return entries;
+}
+
+CString ApplyDefaultExtension(const CString &path, const CString &defExt)
+{
+    if (defExt.IsEmpty() || path.IsEmpty())
+        return path;
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash))
+        return path;
+    return defExt[0] == '.' ? CString(path + defExt) : CString(path + "." + defExt);
+}
+
+bool CScriptedPrompts::DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result)
+{
+    m_requests.push_back(request);
+    if (m_answers.empty())
+        return false;
+    const Answer answer = m_answers.front();
+    m_answers.pop_front();
+    if (!answer.bOk)
+        return false;
+    result.strPathName = request.bOpen ? answer.strPathName : ApplyDefaultExtension(answer.strPathName, request.strDefExt);
+    result.nFilterIndex = answer.nFilterIndex;
+    return true;
+}
