@@ -1,5 +1,6 @@
 #include "platform/core/FileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -71,6 +72,81 @@ std::vector<CDirEntry> ListDirectory(const CString &folder)
     return entries;
 }
 
+namespace {
+// Opens a directory itself, refusing a link in its place.
+int OpenRealDirectory(int parentFd, const char *name)
+{
+    return ::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+bool IsRealDirectoryAt(int dirFd, const char *name)
+{
+    struct stat st;
+    return ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Calls f(name) for each entry of the open directory but "." and "..";
+// takes ownership of dirFd.
+template <class F>
+void ForEachEntryAt(int dirFd, F &&f)
+{
+    DIR *dir = ::fdopendir(dirFd);
+    if (!dir) {
+        ::close(dirFd);
+        return;
+    }
+    std::vector<std::string> names;
+    while (const dirent *ent = ::readdir(dir)) {
+        const std::string name(ent->d_name);
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    for (const std::string &name : names)
+        f(::dirfd(dir), name.c_str());
+    ::closedir(dir);
+}
+
+void DeleteFilesAt(int dirFd)
+{
+    ForEachEntryAt(dirFd, [](int fd, const char *name) {
+        if (!IsRealDirectoryAt(fd, name))
+            ::unlinkat(fd, name, 0);
+    });
+}
+}
+
+void DeleteFilesInDirectory(const CString &folder)
+{
+    const int fd = OpenRealDirectory(AT_FDCWD, folder.c_str());
+    if (fd >= 0)
+        DeleteFilesAt(fd);
+}
+
+void ClearSubdirectories(const CString &folder)
+{
+    const int fd = OpenRealDirectory(AT_FDCWD, folder.c_str());
+    if (fd < 0)
+        return;
+    ForEachEntryAt(fd, [](int parentFd, const char *name) {
+        const int subFd = OpenRealDirectory(parentFd, name);
+        if (subFd < 0)
+            return;
+        DeleteFilesAt(subFd);
+        ::unlinkat(parentFd, name, AT_REMOVEDIR);
+    });
+}
+
+bool CanReplaceFile(const CString &path)
+{
+    if (path.IsEmpty() || IsDirectory(path))
+        return false;
+    CString dir = DirectoryOf(path);
+    if (dir.IsEmpty())
+        dir = path[0] == '/' ? CString("/") : CString(".");
+    struct stat st;
+    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && ::access(dir.c_str(), W_OK) == 0;
+}
+
 bool WriteFileAtomically(const CString &path, const std::string &bytes)
 {
     if (IsDirectory(path))
@@ -121,7 +197,7 @@ bool CLineReader::Open(const CString &path)
         return false;
     }
     m_nSize = S_ISREG(st.st_mode) ? (long long)st.st_size : 0;
-    m_buffer.resize(1 << 16);
+    m_buffer.resize(1 << 17);
     m_nPos = m_nEnd = 0;
     m_nConsumed = 0;
     return true;
@@ -161,4 +237,25 @@ bool CLineReader::ReadLine(CString &strPiece)
             break;
     }
     return !strPiece.empty();
+}
+
+bool CLineReader::ReadLine(std::string_view &piece)
+{
+    if (!m_pFile)
+        return false;
+    const size_t limit = kBufferSize - 1;
+    const size_t want = std::min(limit, m_nEnd - m_nPos);
+    const char *start = m_buffer.data() + m_nPos;
+    const void *nl = want ? std::memchr(start, '\n', want) : nullptr;
+    if (nl || want == limit) {
+        const size_t take = nl ? size_t(static_cast<const char *>(nl) - start) + 1 : want;
+        piece = std::string_view(start, take);
+        m_nPos += take;
+        m_nConsumed += (long long)take;
+        return true;
+    }
+    if (!ReadLine(m_strCarry))
+        return false;
+    piece = m_strCarry;
+    return true;
 }

@@ -7,6 +7,7 @@
 #include "tarniw/TarnTypes.h"
 
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 // Full path of the host process's executable (not of the module). Tests and
@@ -37,6 +38,17 @@ struct CDirEntry
 // listing gives them; empty when the folder cannot be read.
 std::vector<CDirEntry> ListDirectory(const CString &folder);
 
+// Deletes the plain files and links directly inside a real directory (never
+// through a link); subdirectories stay. Failures are skipped silently.
+void DeleteFilesInDirectory(const CString &folder);
+// For every real subdirectory of a real directory: deletes its plain files
+// and removes it when nothing is left in it. Loose files and links stay.
+void ClearSubdirectories(const CString &folder);
+
+// Whether a whole-file replacement of path can be attempted: the path is not
+// a directory and its folder is a writable directory.
+bool CanReplaceFile(const CString &path);
+
 // Writes the bytes to a temporary file in the target's folder and renames it
 // into place, so a failed write leaves an earlier file as it was. On failure
 // nothing is left behind and false is returned.
@@ -61,6 +73,9 @@ public:
     bool IsOpen() const { return m_pFile != nullptr; }
     // Next piece into strPiece; false at the end of the file.
     bool ReadLine(CString &strPiece);
+    // The same pieces as a view, valid until the next read; copies only a
+    // piece that straddles the end of the read buffer.
+    bool ReadLine(std::string_view &piece);
     // Bytes consumed so far (for progress display).
     long long BytesRead() const { return m_nConsumed; }
     long long FileSize() const { return m_nSize; }
@@ -74,6 +89,7 @@ private:
     size_t m_nEnd = 0;
     long long m_nConsumed = 0;
     long long m_nSize = 0;
+    CString m_strCarry;
 };
 
 #endif

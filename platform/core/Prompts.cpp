@@ -19,6 +19,11 @@ void SetPrompts(IPrompts *prompts)
     g_pPrompts = prompts;
 }
 
+IPrompts *InstalledPrompts()
+{
+    return g_pPrompts;
+}
+
 void AfxMessageBox(const CString &text)
 {
     Prompts().MessageBox(text);
@@ -67,7 +72,18 @@ bool CScriptedPrompts::DoFileDialog(const CFileDialogRequest &request, CFileDial
     m_answers.pop_front();
     if (!answer.bOk)
         return false;
-    result.strPathName = request.bOpen ? answer.strPathName : ApplyDefaultExtension(answer.strPathName, request.strDefExt);
+    CString path = answer.strPathName;
+    if (!path.IsEmpty() && path[0] != '/' && !request.strInitialDir.IsEmpty())
+        path = request.strInitialDir + "/" + path;
+    result.strPathName = request.bOpen ? path : ApplyDefaultExtension(path, request.strDefExt);
     result.nFilterIndex = answer.nFilterIndex;
+    if (!answer.strFilterName.IsEmpty()) {
+        const auto entries = ParseDialogFilter(request.strFilter);
+        result.nFilterIndex = 0;
+        for (size_t i = 0; i < entries.size() && !result.nFilterIndex; ++i) {
+            if (entries[i].first == answer.strFilterName)
+                result.nFilterIndex = int(i) + 1;
+        }
+    }
     return true;
 }

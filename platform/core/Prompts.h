@@ -44,6 +44,8 @@ public:
 // with no answers queued (every dialog cancelled, messages kept).
 IPrompts &Prompts();
 void SetPrompts(IPrompts *prompts);
+// The prompts set with SetPrompts, or null while the default is in effect.
+IPrompts *InstalledPrompts();
 
 // The module's message box.
 void AfxMessageBox(const CString &text);
@@ -54,7 +56,9 @@ std::vector<std::pair<CString, CString>> ParseDialogFilter(const CString &filter
 // A typed file name without an extension gets the default extension.
 CString ApplyDefaultExtension(const CString &path, const CString &defExt);
 
-// Answers dialogs from a queue and records every request and message.
+// Answers dialogs from a queue and records every request and message. A
+// relative path is taken as typed into the dialog, so it lies in the folder
+// the dialog opened in.
 class CScriptedPrompts : public IPrompts
 {
 public:
@@ -63,10 +67,17 @@ public:
         bool bOk = false;
         CString strPathName;
         int nFilterIndex = 1;
+        // When set, the filter entry of that name is selected (index 0 when
+        // the dialog offers no such entry).
+        CString strFilterName;
     };
 
-    void QueueAnswer(const CString &path, int nFilterIndex = 1) { m_answers.push_back({true, path, nFilterIndex}); }
-    void QueueCancel() { m_answers.push_back({false, CString(), 1}); }
+    void QueueAnswer(const CString &path, int nFilterIndex = 1) { m_answers.push_back({true, path, nFilterIndex, CString()}); }
+    void QueueAnswerWithFilter(const CString &path, const CString &filterName)
+    {
+        m_answers.push_back({true, path, 0, filterName});
+    }
+    void QueueCancel() { m_answers.push_back({false, CString(), 1, CString()}); }
 
     bool DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result) override;
     void MessageBox(const CString &text) override { m_messages.push_back(text); }

@@ -24,7 +24,7 @@ public:
     {
         SetHostExecutablePath(CString());
         std::error_code ec;
-        std::filesystem::remove_all(m_strDir, ec);
+        std::filesystem::remove_all(std::string(m_strDir), ec);
     }
     CTempBase(const CTempBase &) = delete;
     CTempBase &operator=(const CTempBase &) = delete;
@@ -35,16 +35,16 @@ public:
     CString Write(const CString &rel, const std::string &bytes) const
     {
         const CString path = Path(rel);
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
+        std::filesystem::create_directories(std::filesystem::path(std::string(path)).parent_path());
+        std::ofstream(std::string(path), std::ios::binary) << bytes;
         return path;
     }
     std::string Read(const CString &rel) const
     {
-        std::ifstream in(Path(rel), std::ios::binary);
+        std::ifstream in(std::string(Path(rel)), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    bool Exists(const CString &rel) const { return std::filesystem::exists(std::filesystem::symlink_status(Path(rel))); }
+    bool Exists(const CString &rel) const { return std::filesystem::exists(std::filesystem::symlink_status(std::string(Path(rel)))); }
 
 private:
     CString m_strDir;

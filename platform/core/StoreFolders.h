@@ -1,0 +1,42 @@
+// The two per-class stores beside the host executable: "Templates" with one
+// "<class>_Template" folder per class, and "FileValues" with one "<class>"
+// folder per class (an empty class name means the store itself).
+//
+// A class name is used unchanged as (part of) a folder name. Names that
+// cannot be a folder of their own inside a store ("." and "..", names holding
+// '/' or a NUL byte) are refused: creating a folder for them fails with the
+// usual message and clearing them deletes nothing.
+#ifndef TARNIW_PLATFORM_STOREFOLDERS_H
+#define TARNIW_PLATFORM_STOREFOLDERS_H
+
+#include "tarniw/TarnTypes.h"
+
+// Shown when a store folder cannot be made.
+extern const char *const kDirectoryNotCreated;
+
+bool IsStoreClassName(const CString &className);
+
+// The host executable's folder, without a separator at the end.
+CString GetExeDirectory();
+
+CString TemplatesRoot();
+CString TemplateClassFolder(const CString &className);
+CString FileValuesRoot();
+CString FileValueClassFolder(const CString &className);
+
+// Create the store root and then the class folder when missing, one level
+// each. On failure show "Directory could not be created" and return false.
+bool EnsureTemplateFolder(const CString &className, CString &folder);
+bool EnsureClassFolder(const CString &className, CString &folder);
+
+// Deletes the plain files directly inside a folder; nothing else.
+void DeleteFilesInFolder(const CString &folder);
+
+// Deletes the plain files of the class folder and removes it when empty.
+void ClearTemplateClassFolder(const CString &className);
+void ClearFileValueClassFolder(const CString &className);
+// The same for every class folder of a store; loose files and the root stay.
+void ClearAllTemplateFolders();
+void ClearAllFileValueFolders();
+
+#endif
