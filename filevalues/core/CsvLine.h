@@ -1,0 +1,29 @@
+// The one line rule of every reader: a line (a piece of at most 1023 bytes
+// as CLineReader gives it) without any comma is not CSV; otherwise it is
+// trimmed of white space at both ends and cut at commas, runs of commas
+// counting as one separator, so that no value is ever empty. No quoting.
+#ifndef TARNIW_FILEVALUES_CSVLINE_H
+#define TARNIW_FILEVALUES_CSVLINE_H
+
+#include "tarniw/TarnTypes.h"
+
+#include <string_view>
+#include <vector>
+
+// Values as views into the line, for the loops that read whole files.
+using CCsvValues = std::vector<std::string_view>;
+
+// The line without white space (space, \t, \n, \v, \f, \r) at its ends.
+std::string_view TrimCsvLine(std::string_view line);
+
+// False when the line is not CSV. The values are replaced either way.
+bool SplitCsvLine(std::string_view line, CCsvValues &values);
+BOOL SplitCsvLine(const CString &line, CStringArray &values);
+
+// Copies views into an array of strings, replacing its contents.
+void AssignValues(CStringArray &values, const CCsvValues &views);
+
+// Error text the readers carry for a line that is not CSV.
+extern const char *const kNotCsvFormat;
+
+#endif

@@ -1,0 +1,57 @@
+#include "filevalues/core/CsvReaders.h"
+#include "filevalues/core/LineWriters.h"
+#include "RecordingHost.h"
+#include "TempBase.h"
+
+#include <gtest/gtest.h>
+
+TEST(HandLineValuesToHost, StopsWhereTheRulesSay)
+{
+    struct Case {
+        const char *name;
+        std::string file;
+        int nAcceptBeforeStop;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {"stops at non-csv", "a,b,c\n1,,3\nx\n4,5\n", -1, {"values [a] [b] [c]", "values [1] [3]"}},
+        {"spaces kept inside", " a , b \n", -1, {"values [a ] [ b]"}},
+        {"only commas passed over", ",,,\na,b\n", -1, {"values [a] [b]"}},
+        {"empty line stops", "a,b\n\nc,d\n", -1, {"values [a] [b]"}},
+        {"host stops after first", "a,b\nc,d\n", 0, {"values [a] [b]"}},
+        {"binary without line ends", std::string(3000, '\0'), -1, {}},
+        {"empty file", "", -1, {}},
+    };
+    for (const Case &c : cases) {
+        CTempBase base;
+        CRecordingHost host;
+        host.m_nAcceptBeforeStop = c.nAcceptBeforeStop;
+        CLineReader reader;
+        ASSERT_TRUE(reader.Open(base.Write("in.csv", c.file)));
+        HandLineValuesToHost(reader, host);
+        EXPECT_EQ(host.m_calls, c.calls) << c.name;
+    }
+}
+
+TEST(WriteLinesFile, EachLineEndsWithNewline)
+{
+    struct Case {
+        const char *name;
+        CStringArray lines;
+        std::string content;
+    };
+    const Case cases[] = {
+        {"two lines", {"a,b", "c,d"}, "a,b\nc,d\n"},
+        {"empty array empties the file", {}, ""},
+        {"own newline gives an empty line", {"a\n", "b"}, "a\n\nb\n"},
+    };
+    for (const Case &c : cases) {
+        CTempBase base;
+        base.Write("out.csv", "old content");
+        EXPECT_TRUE(WriteLinesFile(base.Path("out.csv"), c.lines)) << c.name;
+        EXPECT_EQ(base.Read("out.csv"), c.content) << c.name;
+    }
+    CTempBase base;
+    EXPECT_FALSE(WriteLinesFile(base.Path("missing/out.csv"), {"a"}));
+    EXPECT_FALSE(base.Exists("missing"));
+}

@@ -1,0 +1,81 @@
+#include "filevalues/core/RecordConversion.h"
+#include "RecordingHost.h"
+#include "TempBase.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using Calls = std::vector<std::string>;
+
+struct Case {
+    const char *name;
+    std::string file;
+    CStringArray columnFields;
+    std::vector<std::pair<CString, CString>> constants;
+    CStringArray fields;
+    bool bWithLineNumbers;
+    std::string records;
+    Calls calls; // host calls, then message boxes as "box <text>"
+    std::vector<int> errorLines;
+    int nLastLine; // starts at -1
+};
+
+void RunCase(const Case &c)
+{
+    CTempBase base;
+    CScriptedPromptsScope scope;
+    CRecordingHost host;
+    CReportRows constants;
+    for (const auto &[name, value] : c.constants)
+        constants.SetItemText(constants.InsertItem(constants.GetItemCount(), name), 1, value);
+    CString errors;
+    CArray<int> errorLines;
+    int nLastLine = -1;
+    CConversionBookkeeping keep{errors, errorLines, nLastLine};
+    CLineReader reader;
+    ASSERT_TRUE(reader.Open(base.Write("in.csv", c.file)));
+    const CString records = ConvertRecordLines(reader, {c.columnFields, constants, c.fields, c.bWithLineNumbers}, &host, keep);
+    EXPECT_EQ(records, c.records) << c.name;
+    for (const CString &m : scope.prompts.m_messages)
+        host.m_calls.push_back("box " + m);
+    EXPECT_EQ(host.m_calls, c.calls) << c.name;
+    EXPECT_EQ(std::vector<int>(errorLines.begin(), errorLines.end()), c.errorLines) << c.name;
+    EXPECT_EQ(nLastLine, c.nLastLine) << c.name;
+}
+}
+
+TEST(ConvertRecordLines, Cases)
+{
+    const CStringArray f123{"F1", "F2", "F3"};
+    const Case cases[] = {
+        {"field order from columns", "x,y,z\n", {"F3", "F1", "F2"}, {}, f123, false, "y,z,x,\n", {}, {}, 1},
+        {"constant then abandoned on non-csv line", "1,2\n1\n", {"F1", " "}, {{"F2", "K"}}, {"F1", "F2"}, false, "", {}, {}, 1},
+        {"short line skipped and numbered", "1,,2\na,b,c\nd,e,f\n", {"F1", "F2", "F3"}, {}, f123, true,
+         "a,b,c,2,\nd,e,f,3,\n", {"error 1: File Values are lesser than the Field Values: 1,,2"}, {1}, 3},
+        {"more values reported then converted", "a,b,c,d\n", {"F1", "", "F2", "F3"}, {}, f123, false, "a,c,d,\n",
+         {"error 1: File Values are more than the Field Values: a,b,c,d"}, {}, 1},
+        {"missing constant names second field", "a,b,c\n", {"F1", ""}, {{"F2", "K"}, {"F3", ""}}, f123, false, "",
+         {"box F3 is not selected in Template"}, {}, -1},
+        {"more report comes before the constant message", "a,b,c,d\n", {"F1", ""}, {{"F2", ""}}, f123, false, "",
+         {"error 1: File Values are more than the Field Values: a,b,c,d", "box F2 is not selected in Template"}, {}, -1},
+        {"all mapped: empty constants ignored", "a,b,c\n", {"F1", "F2", "F3"}, {{"X", ""}}, f123, false, "a,b,c,\n", {}, {}, 1},
+        {"leftmost of duplicate columns", "a,b,c\n", {"F1", "F1", "F2"}, {{"F3", "k"}}, f123, false, "a,c,k,\n", {}, {}, 1},
+        {"field without source left out", "a,b,c\n", {"F1", "", ""}, {{"F3", "k"}}, f123, false, "a,k,\n", {}, {}, 1},
+        {"trailing empty line empties result", "a,b,c\n\n", f123, {}, f123, false, "", {}, {}, 1},
+        {"later line shorter than mapped column", "a,b,c,d,e\nx,y,z\n", {"F1", "F2", "", "", "F3"}, {}, f123, true,
+         "a,b,e,1,\n", {"error 1: File Values are more than the Field Values: a,b,c,d,e", "error 2: File Values are lesser than the mapped File Columns: x,y,z"}, {2}, 1},
+        {"crlf and non utf-8 values byte-identical", "\xe9,\xff\r\nb,c\r\n", {"F1", "F2"}, {}, {"F1", "F2"}, false,
+         "\xe9,\xff,\nb,c,\n", {}, {}, 2},
+    };
+    for (const Case &c : cases)
+        RunCase(c);
+}
+
+// A line longer than 1023 bytes is read as pieces, each a line of its own:
+// the pieces are counted and judged separately.
+TEST(ConvertRecordLines, LongLinesArePieces)
+{
+    const std::string head(1021, 'a');
+    RunCase({"piece rule", head + ",b,c\nx,y\n", {"F1", "F2"}, {}, {"F1", "F2"}, true,
+         head + ",b,1,\nx,y,3,\n", {"error 2: File Values are lesser than the Field Values: ,c"}, {2}, 3});
+}
