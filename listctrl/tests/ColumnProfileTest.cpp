@@ -1,0 +1,154 @@
+#include "listctrl/core/ColumnProfile.h"
+#include "platform/core/Prompts.h"
+
+#include "TempBase.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+CArray<tsTarnColInfoWiz> Defs(int n)
+{
+    CArray<tsTarnColInfoWiz> defs;
+    for (int i = 0; i < n; ++i)
+        defs.Add(MakeColInfo(CString(1, char('A' + i)), 10 * (i + 1), i % 3, i));
+    return defs;
+}
+
+// "pos list | column defs with widths", e.g. "0,-1,1|A10,C30".
+std::string Describe(const CColumnLayout &layout)
+{
+    std::string s;
+    for (int i = 0; i < layout.aColPos.GetSize(); ++i)
+        s += (i ? "," : "") + std::to_string(layout.aColPos.GetAt(i));
+    s += "|";
+    for (const CColumnSpec &c : layout.aColumns)
+        s += (&c == &layout.aColumns.front() ? "" : ",") + c.strHeading + std::to_string(c.nWidth);
+    return s + "|" + std::to_string(layout.nFirstColDef);
+}
+
+struct LayoutCase
+{
+    const char *name;
+    int n;
+    std::vector<int> defaults;
+    const char *profile; // nullptr: none stored
+    const char *expected;
+};
+
+class LayoutTest : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(LayoutTest, BuildsSensibleColumns)
+{
+    const LayoutCase &c = GetParam();
+    CArray<int> defaults(c.defaults.begin(), c.defaults.end());
+    const CString profile = c.profile ? c.profile : "";
+    EXPECT_EQ(Describe(BuildColumnLayout(Defs(c.n), defaults, c.profile ? &profile : nullptr)), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LayoutTest,
+    ::testing::Values(
+        LayoutCase{"NoProfile", 3, {}, nullptr, "0,1,2|A10,B20,C30|0"},
+        LayoutCase{"DefaultLayout", 3, {1, -1, 0}, nullptr, "1,-1,0|C30,A10|2"},
+        LayoutCase{"ShortDefaultLayout", 3, {0}, nullptr, "0,-1,-1|A10|0"},
+        LayoutCase{"Saved", 3, {}, "0,1,100,1,-1,0,2,0,120", "1,-1,0|C120,A100|2"},
+        LayoutCase{"SavedWithFewerDefs", 4, {}, "0,0,5,1,1,6,2,2,7", "0,1,2,-1|A5,B6,C7|0"},
+        LayoutCase{"IndexBeyondDefs", 2, {}, "0,0,5,7,1,6,1,1,8", "0,-1|A5|0"},
+        LayoutCase{"CutTriplet", 3, {}, "0,0,5,1,1", "0,-1,-1|A5|0"},
+        LayoutCase{"EmptyFieldsSkipped", 2, {}, ",0,,1,5,,1,0,6,", "1,0|B6,A5|1"},
+        LayoutCase{"RepeatedIndex", 2, {}, "0,0,5,0,1,6,1,2,7", "0,1|A10,B20|0"},
+        LayoutCase{"NegativeIndex", 2, {}, "-1,0,5,1,1,6", "0,1|A10,B20|0"},
+        LayoutCase{"PositionBelowMinusOne", 2, {}, "0,-2,5,1,1,6", "0,1|A10,B20|0"},
+        LayoutCase{"GapClosed", 3, {}, "0,0,5,1,-1,0,2,5,7", "0,-1,1|A5,C7|0"},
+        LayoutCase{"CollisionKeepsBoth", 3, {}, "0,1,5,1,1,6,2,0,7", "1,2,0|C7,A5,B6|2"},
+        LayoutCase{"BadWidthsUseDefault", 2, {}, "0,0,-4,1,1,99999999", "0,1|A10,B20|0"},
+        LayoutCase{"Garbage", 2, {}, "\x01\xff,zz,\n", "0,-1|A0|0"},
+        LayoutCase{"NoDefinitions", 0, {}, "0,0,5", "||0"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ColumnProfile, TextNamesWidthsOfMatchingHeaderItems)
+{
+    const CArray<int> pos = {0, -1, 1};
+    EXPECT_EQ(BuildColumnProfileText(Defs(3), pos, {{"A", 100}, {"C", 120}, {"C", 7}}), "0,0,100,1,-1,0,2,1,120");
+    EXPECT_EQ(BuildColumnProfileText(Defs(0), {}, {}), "");
+    EXPECT_THROW(BuildColumnProfileText(Defs(2), {0}, {}), CInvalidArgException);
+}
+
+TEST(ColumnProfile, ReadAndWriteBesideTheHostExecutable)
+{
+    CTempBase base;
+    CScriptedPrompts prompts;
+    SetPrompts(&prompts);
+    EXPECT_EQ(GetListIniPath(), base.Path("Tarn_Import_Wizard.ini"));
+    CString value;
+    EXPECT_FALSE(ColumnProfileIO(0, "Validation List", value));
+    CString saved = "0,0,100";
+    EXPECT_TRUE(ColumnProfileIO(1, "Validation List", saved));
+    EXPECT_EQ(base.Read("Tarn_Import_Wizard.ini"), "[Validation List]\nCOLUMNPROFILE=0,0,100\n");
+    EXPECT_TRUE(ColumnProfileIO(0, "validation list", value));
+    EXPECT_EQ(value, "0,0,100");
+    EXPECT_FALSE(ColumnProfileIO(2, "Validation List", value));
+
+    base.Write("Tarn_Import_Wizard.ini", "[L]\r\nCOLUMNPROFILE=Settings not found\r\n[M]\r\nCOLUMNPROFILE=\r\n");
+    EXPECT_FALSE(ColumnProfileIO(0, "L", value));
+    EXPECT_FALSE(ColumnProfileIO(0, "M", value));
+    EXPECT_TRUE(prompts.m_messages.IsEmpty());
+    SetPrompts(nullptr);
+}
+
+TEST(ColumnProfile, UnwritableFileReportsFileOpenFailed)
+{
+    CTempBase base;
+    CScriptedPrompts prompts;
+    SetPrompts(&prompts);
+    const CString path = base.Write("Tarn_Import_Wizard.ini", "[L]\nCOLUMNPROFILE=0,0,5\n");
+    ::chmod(path.c_str(), 0444);
+    if (::access(path.c_str(), W_OK) == 0)
+        GTEST_SKIP() << "running with rights that ignore file modes";
+    CString value = "1,1,1";
+    EXPECT_FALSE(ColumnProfileIO(1, "L", value));
+    EXPECT_FALSE(ColumnProfileIO(0, "L", value)); // read-only counts as no profile
+    EXPECT_EQ(prompts.m_messages, CStringArray{kMsgFileOpenFailed});
+    SetPrompts(nullptr);
+}
+
+struct ColourCase
+{
+    const char *line;
+    bool bCustom;
+    COLORREF crBack;
+    COLORREF crText;
+};
+
+class ColourLineTest : public ::testing::TestWithParam<ColourCase> {};
+
+TEST_P(ColourLineTest, SetsTheColoursGiven)
+{
+    const ColourCase &c = GetParam();
+    COLORREF back = 0, text = 0x00FF00;
+    EXPECT_EQ(ParseColourLine(c.line, back, text), c.bCustom);
+    EXPECT_EQ(back, c.crBack);
+    EXPECT_EQ(text, c.crText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ColourLineTest,
+                         ::testing::Values(ColourCase{"FFFFFF,0", true, 0xFFFFFF, 0},
+                                           ColourCase{"0", true, 0, 0x00FF00},
+                                           ColourCase{"ff0000,,00ff,ignored", true, 0xFF0000, 0xFF},
+                                           ColourCase{"zz,12", true, 0, 0x12},
+                                           ColourCase{"String not found", false, 0, 0x00FF00}));
+
+TEST(ColumnProfile, ColourLineByControlId)
+{
+    CTempBase base;
+    base.Write("Tarn_Import_Wizard.ini", "[CUSTOMIZE_LISTS]\r\n5000=FFFFFF,0,1\r\n");
+    COLORREF back = 0, text = 0x00FF00;
+    EXPECT_FALSE(ReadListColours(5001, back, text));
+    EXPECT_TRUE(ReadListColours(5000, back, text));
+    EXPECT_EQ(back, 0xFFFFFFu);
+    EXPECT_EQ(text, 0u);
+}
+
+} // namespace
