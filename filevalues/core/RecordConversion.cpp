@@ -61,17 +61,18 @@ CConversionPlan MakePlan(const CConversionInput &input)
     return plan;
 }
 
-void Report(CImportHost *pHost, int nLine, std::string_view line, const char *message)
+}
+
+void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char *message)
 {
     if (pHost)
         pHost->ReportLineError(nLine, CString(line), CString(message));
 }
 
-void RememberSkipped(CConversionBookkeeping &keep, int nLine, std::string_view line)
+void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_view line)
 {
     keep.arrErrorLines.Add(nLine);
     keep.strErrors.append(line).push_back('\n');
-}
 }
 
 CString ConvertRecordLines(CLineReader &reader, const CConversionInput &input, CImportHost *pHost,
@@ -93,12 +94,12 @@ CString ConvertRecordLines(CLineReader &reader, const CConversionInput &input, C
             ReserveForWholeFile(records, reader.BytesRead(), reader.FileSize());
         const std::string_view line = TrimCsvLine(raw);
         if (values.size() < nFields) {
-            Report(pHost, nLine, line, kValuesLesser);
-            RememberSkipped(keep, nLine, line);
+            ReportLine(pHost, nLine, line, kValuesLesser);
+            RememberSkippedLine(keep, nLine, line);
             continue;
         }
         if (values.size() > nFields)
-            Report(pHost, nLine, line, kValuesMore);
+            ReportLine(pHost, nLine, line, kValuesMore);
         if (plan.bMissingConstant) {
             CString message;
             message.Format(kNotSelectedFormat, plan.strMissingConstant.c_str());
@@ -108,8 +109,8 @@ CString ConvertRecordLines(CLineReader &reader, const CConversionInput &input, C
         // A later line shorter than the columns that feed fields: its record
         // would lack a value, so it is reported and skipped like a short line.
         if (plan.nHighestColumn >= int(values.size())) {
-            Report(pHost, nLine, line, kValuesLesserMapped);
-            RememberSkipped(keep, nLine, line);
+            ReportLine(pHost, nLine, line, kValuesLesserMapped);
+            RememberSkippedLine(keep, nLine, line);
             continue;
         }
         for (const CFieldSource &source : plan.sources) {

@@ -35,6 +35,11 @@ struct CConversionBookkeeping
     int &nLastLine;
 };
 
+// A line problem for the host, if there is one (the line as trimmed).
+void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char *message);
+// A skipped line, kept for the validation run.
+void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_view line);
+
 // Bytes read so far and the file's size, every few thousand lines.
 using ConversionProgress = std::function<void(long long bytesRead, long long fileSize)>;
 

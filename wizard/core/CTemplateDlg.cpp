@@ -1,0 +1,429 @@
+#include "wizard/core/CTemplateDlg.h"
+
+#include "filevalues/core/CsvLine.h"
+#include "filevalues/core/CsvReaders.h"
+#include "filevalues/core/LineWriters.h"
+#include "filevalues/core/RecordConversion.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/Prompts.h"
+#include "platform/core/StoreFolders.h"
+#include "wizard/core/SavedTemplateImport.h"
+#include "wizard/core/TemplateFile.h"
+
+namespace {
+const char *const kCsvFilter = "CSV Files(*.csv)|*.csv; *.csv||";
+const char *const kBrowseFilter = "CSV Files(*.csv)|*.csv; *.csv|Text Documents(*.txt)|*.txt; *.txt||";
+const char *const kCsvDotFilter = "CSV Files(*.csv)|*.csv; *.csv|DOT Files(*.dot)|*.dot; *.dot||";
+const char *const kDotCsvFilter = "DOT Files(*.dot)|*.dot; *.dot|CSV Files(*.csv)|*.csv; *.csv||";
+const char *const kCsvExt = ".csv";
+const char *const kDotExt = ".dot";
+
+const char *const kFileOpenFailed = "File Open Failed !!!!";
+const char *const kSavedTemplateOpenFailed = "Saved TemplateFile Open Failed !!!!";
+const char *const kLoadTemplateOpenFailed = "Load TemplateFile Open Failed !!!!";
+const char *const kTemplateOpenFailed = "TemplateFile Open Failed !!!!";
+const char *const kSavedFileOpenFailed = "SavedFile Open Failed !!!!";
+const char *const kLoadFileOpenFailed = "LoadFile Open Failed !!!!";
+const char *const kLoadedTemplateLesser = "Loaded TemplateField Values are lesser than the required Field Values";
+
+bool IsNoField(const CString &text)
+{
+    return text.IsEmpty() || text == " ";
+}
+
+const CStringArray &LinesOrNone(const CStringArray *pLines)
+{
+    static const CStringArray none;
+    return pLines ? *pLines : none;
+}
+}
+
+CTemplateDlg::CTemplateDlg()
+    : m_lstFileValues(2)
+    , m_lstConstants(2)
+{
+}
+
+void CTemplateDlg::SetFields(const CStringArray &fields)
+{
+    m_arrFields.RemoveAll();
+    m_arrFields.Copy(fields);
+}
+
+void CTemplateDlg::SetClassName(const CString &className)
+{
+    m_strClassName.Empty();
+    m_strClassName = className;
+}
+
+void CTemplateDlg::SetHost(CImportHost *pHost)
+{
+    m_pHost = pHost;
+}
+
+void CTemplateDlg::ShowDialog(CImportHost *pHost)
+{
+    if (m_pWindow)
+        m_pWindow->CreateIfNeeded();
+    m_lstFileValues.DeleteAllItems();
+    m_lstConstants.DeleteAllItems();
+    if (m_pWindow)
+        m_pWindow->ShowWindow();
+    SetHost(pHost);
+    if (m_pWindow)
+        m_pWindow->BringToTopAndCentre();
+}
+
+CStringArray CTemplateDlg::GetColumnChoices() const
+{
+    CStringArray choices{" "};
+    for (int row = 0; row < m_lstConstants.GetItemCount(); ++row) {
+        if (m_lstConstants.GetItemText(row, 1).IsEmpty())
+            choices.Add(m_lstConstants.GetItemText(row, 0));
+    }
+    return choices;
+}
+
+void CTemplateDlg::AssignFieldToColumn(int nRow, int nColumn, const CString &strText)
+{
+    const CString previous = m_lstFileValues.GetItemText(nRow, nColumn);
+    if (previous != strText && !IsNoField(previous))
+        m_lstConstants.InsertItem(m_lstConstants.GetItemCount(), previous);
+    for (int row = 0; row < m_lstConstants.GetItemCount(); ++row) {
+        if (m_lstConstants.GetItemText(row, 0) == strText) {
+            m_lstConstants.DeleteItem(row);
+            break;
+        }
+    }
+    m_lstFileValues.SetItemText(nRow, nColumn, strText);
+}
+
+void CTemplateDlg::OnGetCellChoices(int nListId, CStringArray &choices) const
+{
+    if (nListId != IDC_FILEVALUES)
+        return;
+    const CStringArray mine = GetColumnChoices();
+    choices.insert(choices.end(), mine.begin(), mine.end());
+}
+
+void CTemplateDlg::OnCellEditDone(int nListId, int nRow, int nColumn, const CString &strText)
+{
+    if (nListId == IDC_CONSTANTS)
+        m_lstConstants.SetItemText(nRow, nColumn, strText);
+    else
+        AssignFieldToColumn(nRow, nColumn, strText);
+}
+
+CString CTemplateDlg::GetExeDirectory()
+{
+    return ::GetExeDirectory();
+}
+
+bool CTemplateDlg::EnsureTemplateFolder(CString &folder) const
+{
+    return ::EnsureTemplateFolder(m_strClassName, folder);
+}
+
+bool CTemplateDlg::EnsureClassFolder(CString &folder) const
+{
+    return ::EnsureClassFolder(m_strClassName, folder);
+}
+
+void CTemplateDlg::DeleteFilesInFolder(const CString &folder)
+{
+    ::DeleteFilesInFolder(folder);
+}
+
+bool CTemplateDlg::AskFile(bool bOpen, const char *defExt, const char *filter, const CString &initialDir,
+                           CString &path, int *pFilterIndex) const
+{
+    CFileDialogRequest request;
+    request.bOpen = bOpen;
+    request.strDefExt = defExt;
+    request.strFilter = filter;
+    request.strInitialDir = initialDir;
+    request.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    CFileDialogResult result;
+    if (!Prompts().DoFileDialog(request, result))
+        return false;
+    path = result.strPathName;
+    if (pFilterIndex)
+        *pFilterIndex = result.nFilterIndex;
+    return true;
+}
+
+bool CTemplateDlg::CheckConstantsSelected() const
+{
+    for (int row = 0; row < m_lstConstants.GetItemCount(); ++row) {
+        if (m_lstConstants.GetItemText(row, 1).IsEmpty()) {
+            CString message;
+            message.Format(kNotSelectedFormat, m_lstConstants.GetItemText(row, 0).c_str());
+            AfxMessageBox(message);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CTemplateDlg::WriteFieldList(const CStringArray &fields, const CString &templateName)
+{
+    CString folder;
+    if (!EnsureTemplateFolder(folder))
+        return;
+    if (!IsStoreClassName(templateName)
+        || !WriteFileAtomically(TemplatePath(folder, templateName), FieldListTemplateText(fields)))
+        AfxMessageBox(kFileOpenFailed);
+}
+
+void CTemplateDlg::SaveTemplate()
+{
+    m_arrColumnFields.RemoveAll();
+    if (m_lstFileValues.GetItemCount() == 0 || !CheckConstantsSelected())
+        return;
+    CString folder, path;
+    if (!EnsureTemplateFolder(folder) || !AskFile(false, kCsvExt, kCsvFilter, folder, path))
+        return;
+    if (!WriteFileAtomically(path, MappingTemplateText(m_lstFileValues, m_lstConstants)))
+        AfxMessageBox(kSavedTemplateOpenFailed);
+}
+
+void CTemplateDlg::LoadTemplate()
+{
+    if (m_lstFileValues.GetItemCount() == 0)
+        return;
+    if (m_lstFileValues.GetItemCount() < m_arrFields.GetSize()) {
+        AfxMessageBox(kValuesLesser);
+        return;
+    }
+    const CString folder = IsStoreClassName(m_strClassName) ? TemplateClassFolder(m_strClassName) : TemplatesRoot();
+    CString path;
+    if (!AskFile(true, kCsvExt, kCsvFilter, folder, path))
+        return;
+    CLineReader reader;
+    if (!reader.Open(path)) {
+        AfxMessageBox(kLoadTemplateOpenFailed);
+        return;
+    }
+    CStringArray entries;
+    if (!ReadTemplateEntries(reader, entries))
+        return;
+    if (entries.GetSize() < m_arrFields.GetSize()) {
+        AfxMessageBox(kLoadedTemplateLesser);
+        return;
+    }
+    ApplyTemplateEntries(entries);
+}
+
+void CTemplateDlg::ApplyTemplateEntries(const CStringArray &entries)
+{
+    m_lstConstants.DeleteAllItems();
+    for (int row = 0; row < m_lstFileValues.GetItemCount(); ++row)
+        m_lstFileValues.SetItemText(row, 1, CString());
+    int nColumn = 0;
+    int nConstant = 0;
+    for (const CString &entry : entries) {
+        const int tilde = entry.Find('~');
+        if (tilde >= 0) {
+            m_lstConstants.InsertItem(nConstant, entry.Left(tilde));
+            m_lstConstants.SetItemText(nConstant, 1, entry.Mid(tilde + 1));
+            ++nConstant;
+        } else {
+            if (entry != kNoField)
+                m_lstFileValues.SetItemText(nColumn, 1, entry);
+            ++nColumn;
+        }
+    }
+}
+
+void CTemplateDlg::ClearClassTemplates()
+{
+    ClearTemplateClassFolder(m_strClassName);
+}
+
+void CTemplateDlg::ClearAllTemplates()
+{
+    ClearAllTemplateFolders();
+}
+
+void CTemplateDlg::LoadSavedFileAndTemplate()
+{
+    const CStringArray titles = ListTemplateTitles(m_strClassName);
+    CString dataPath;
+    int nFilter = 0;
+    if (!AskFile(true, kCsvExt, TemplateTitlesFilter(titles).c_str(), GetExeDirectory(), dataPath, &nFilter))
+        return;
+    if (nFilter < 1 || nFilter > titles.GetSize())
+        return;
+    CLineReader reader;
+    if (!reader.Open(TemplatePath(TemplateClassFolder(m_strClassName), titles[size_t(nFilter - 1)]))) {
+        AfxMessageBox(kTemplateOpenFailed);
+        return;
+    }
+    CSavedTemplate tpl;
+    if (!ReadSavedTemplate(reader, tpl))
+        return;
+    reader.Close();
+    if (!reader.Open(dataPath)) {
+        AfxMessageBox(kFileOpenFailed);
+        return;
+    }
+    // The short lines of this load, not of an earlier conversion, are the
+    // ones a validation run should join.
+    m_strErrors.Empty();
+    m_arrErrorLines.RemoveAll();
+    CConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
+    CString records;
+    if (!ImportLinesWithTemplate(reader, tpl, m_pHost, records, keep))
+        return;
+    m_arrFields = tpl.arrFieldOrder;
+    if (m_pHost)
+        m_pHost->AcceptRecords(std::move(records));
+}
+
+void CTemplateDlg::BrowseCsvFile()
+{
+    CString folder, path;
+    if (!EnsureClassFolder(folder) || !AskFile(true, kCsvExt, kBrowseFilter, folder, path))
+        return;
+    m_strFilePath = path;
+    CLineReader reader;
+    if (!reader.Open(path)) {
+        AfxMessageBox(kFileOpenFailed);
+        return;
+    }
+    if (m_pWindow)
+        m_pWindow->RepaintNow();
+    m_lstFileValues.DeleteAllItems();
+    m_lstConstants.DeleteAllItems();
+    if (m_pWindow)
+        m_pWindow->LockUpdates(true);
+    CString line;
+    CStringArray values;
+    const bool bCsv = !reader.ReadLine(line) || SplitCsvLine(line, values);
+    for (const CString &value : values)
+        m_lstFileValues.InsertItem(m_lstFileValues.GetItemCount(), value);
+    if (m_pWindow)
+        m_pWindow->LockUpdates(false);
+    if (bCsv)
+        FillConstantsFromFields();
+}
+
+void CTemplateDlg::FillConstantsFromFields()
+{
+    for (const CString &field : m_arrFields) {
+        if (field != " ")
+            m_lstConstants.InsertItem(m_lstConstants.GetItemCount(), field);
+    }
+}
+
+void CTemplateDlg::LoadCsvDirect()
+{
+    CString folder, path;
+    if (!EnsureClassFolder(folder) || !AskFile(true, kCsvExt, kCsvFilter, folder, path))
+        return;
+    CLineReader reader;
+    if (!reader.Open(path)) {
+        AfxMessageBox(kLoadFileOpenFailed);
+        return;
+    }
+    if (m_pHost)
+        HandLineValuesToHost(reader, *m_pHost);
+}
+
+void CTemplateDlg::LoadCsvDirectFromFile(const CString &path)
+{
+    CLineReader reader;
+    if (reader.Open(path) && m_pHost)
+        HandLineValuesToHost(reader, *m_pHost);
+}
+
+CString CTemplateDlg::ConvertRecords()
+{
+    m_strErrors.Empty();
+    m_arrErrorLines.RemoveAll();
+    m_arrColumnFields.RemoveAll();
+    if (m_lstFileValues.GetItemCount() == 0)
+        return CString();
+    CLineReader reader;
+    if (!reader.Open(m_strFilePath)) {
+        AfxMessageBox(kFileOpenFailed);
+        return CString();
+    }
+    for (int row = 0; row < m_lstFileValues.GetItemCount(); ++row)
+        m_arrColumnFields.Add(m_lstFileValues.GetItemText(row, 1));
+    ConversionProgress progress;
+    if (m_pWindow) {
+        progress = [this](long long bytesRead, long long fileSize) {
+            if (m_pWindow)
+                m_pWindow->ConversionProgress(bytesRead, fileSize);
+        };
+    }
+    CConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
+    const CConversionInput input{m_arrColumnFields, m_lstConstants, m_arrFields, m_bWithLineNumbers};
+    return ConvertRecordLines(reader, input, m_pHost, keep, progress);
+}
+
+void CTemplateDlg::ContinueImport()
+{
+    if (m_lstFileValues.GetItemCount() == 0)
+        return;
+    m_bWithLineNumbers = true;
+    CString records = ConvertRecords();
+    if (records.IsEmpty())
+        return;
+    if (m_pHost)
+        m_pHost->AcceptRecords(std::move(records));
+    if (m_pWindow)
+        m_pWindow->EndDialog();
+}
+
+void CTemplateDlg::SaveFile()
+{
+    if (m_lstFileValues.GetItemCount() == 0 || !CheckConstantsSelected())
+        return;
+    CString folder, path;
+    if (!EnsureClassFolder(folder) || !AskFile(false, kCsvExt, kCsvFilter, folder, path))
+        return;
+    // Converting before writing lets the target be the source file itself.
+    if (!CanReplaceFile(path)) {
+        AfxMessageBox(kSavedFileOpenFailed);
+        return;
+    }
+    m_bWithLineNumbers = false;
+    if (!WriteFileAtomically(path, ConvertRecords()))
+        AfxMessageBox(kSavedFileOpenFailed);
+}
+
+void CTemplateDlg::SaveLinesWithDialog(const CStringArray *pLines, const char *defExt, const char *filter)
+{
+    CString folder, path;
+    if (!EnsureClassFolder(folder) || !AskFile(false, defExt, filter, folder, path))
+        return;
+    if (!WriteLinesFile(path, LinesOrNone(pLines)))
+        AfxMessageBox(kSavedFileOpenFailed);
+}
+
+void CTemplateDlg::SaveFileAsCsv(const CStringArray *pLines)
+{
+    SaveLinesWithDialog(pLines, kCsvExt, kCsvDotFilter);
+}
+
+void CTemplateDlg::SaveFileAsDot(const CStringArray *pLines)
+{
+    SaveLinesWithDialog(pLines, kDotExt, kDotCsvFilter);
+}
+
+void CTemplateDlg::SaveToNamedFile(const CStringArray *pLines, const CString &path)
+{
+    WriteLinesFile(path, LinesOrNone(pLines));
+}
+
+void CTemplateDlg::ClearClassFileValues()
+{
+    ClearFileValueClassFolder(m_strClassName);
+}
+
+void CTemplateDlg::ClearAllFileValues()
+{
+    ClearAllFileValueFolders();
+}

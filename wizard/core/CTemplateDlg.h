@@ -1,0 +1,98 @@
+// The Template dialog object: the template model of the current class (the
+// class, its fields, the host, the column mapping and constants as the rows
+// of the dialog's two lists, and the bookkeeping of the last conversion) and
+// every operation on it. It works without a window; the dialog window, when
+// there is one, follows it through ITemplateDlgWindow.
+#ifndef TARNIW_WIZARD_CTEMPLATEDLG_H
+#define TARNIW_WIZARD_CTEMPLATEDLG_H
+
+#include "filterlist/core/CReportRows.h"
+#include "tarniw/ImportHost.h"
+#include "wizard/core/ITemplateDlgWindow.h"
+
+class CLineReader;
+
+class CTemplateDlg
+{
+public:
+    // Control ids of the two lists.
+    enum { IDC_FILEVALUES = 1001, IDC_CONSTANTS = 1003 };
+
+    CTemplateDlg();
+
+    void SetWindow(ITemplateDlgWindow *pWindow) { m_pWindow = pWindow; }
+    ITemplateDlgWindow *GetWindow() const { return m_pWindow; }
+
+    // Model setters of the entries.
+    void SetFields(const CStringArray &fields);
+    void SetClassName(const CString &className);
+    void SetHost(CImportHost *pHost);
+    // Creates the window when needed, empties both lists, shows it, takes the
+    // host and brings the window to the top, centred.
+    void ShowDialog(CImportHost *pHost);
+
+    // " " and then every constant field without a value, in row order.
+    CStringArray GetColumnChoices() const;
+    // The end of a cell edit in "Template Fields": the field the cell showed
+    // returns to the constants, the chosen one leaves them.
+    void AssignFieldToColumn(int nRow, int nColumn, const CString &strText);
+    // UWM_GETCELLCHOICES and UWM_CELLEDITDONE of the two lists.
+    void OnGetCellChoices(int nListId, CStringArray &choices) const;
+    void OnCellEditDone(int nListId, int nRow, int nColumn, const CString &strText);
+
+    // Store folders of the current class.
+    static CString GetExeDirectory();
+    bool EnsureTemplateFolder(CString &folder) const;
+    bool EnsureClassFolder(CString &folder) const;
+    static void DeleteFilesInFolder(const CString &folder);
+
+    // Template store.
+    void WriteFieldList(const CStringArray &fields, const CString &templateName);
+    void SaveTemplate();
+    void LoadTemplate();
+    void ClearClassTemplates();
+    void ClearAllTemplates();
+    void LoadSavedFileAndTemplate();
+
+    // CSV files and file values.
+    void BrowseCsvFile();
+    void LoadCsvDirect();
+    void LoadCsvDirectFromFile(const CString &path);
+    void ContinueImport();
+    void SaveFile();
+    void SaveFileAsCsv(const CStringArray *pLines);
+    void SaveFileAsDot(const CStringArray *pLines);
+    void SaveToNamedFile(const CStringArray *pLines, const CString &path);
+    void ClearClassFileValues();
+    void ClearAllFileValues();
+    // Converts every line of m_strFilePath into a record; empty when nothing
+    // converts or the conversion is abandoned.
+    CString ConvertRecords();
+
+    // The template model, in declaration order.
+    CReportRows m_lstFileValues;  // "File Values", "Template Fields"
+    CReportRows m_lstConstants;   // "Constant Fields", "Constant Values"
+    CImportHost *m_pHost = nullptr;
+    CStringArray m_arrColumnFields;
+    CStringArray m_arrFields;
+    CString m_strFilePath;
+    CString m_strClassName;
+    CString m_strErrors;
+    bool m_bWithLineNumbers = false;
+    int m_nLastLine = 0;
+    CArray<int> m_arrErrorLines;
+
+private:
+    bool AskFile(bool bOpen, const char *defExt, const char *filter, const CString &initialDir, CString &path,
+                 int *pFilterIndex = nullptr) const;
+    // The first constant row without value; shows "%s is not selected in
+    // Template" for it and returns false.
+    bool CheckConstantsSelected() const;
+    void FillConstantsFromFields();
+    void ApplyTemplateEntries(const CStringArray &entries);
+    void SaveLinesWithDialog(const CStringArray *pLines, const char *defExt, const char *filter);
+
+    ITemplateDlgWindow *m_pWindow = nullptr;
+};
+
+#endif

@@ -1,0 +1,24 @@
+// Importing a data file through a saved template of the class, without the
+// Template dialog: the template is picked by its title in the file-type list
+// of the open dialog.
+#ifndef TARNIW_WIZARD_SAVEDTEMPLATEIMPORT_H
+#define TARNIW_WIZARD_SAVEDTEMPLATEIMPORT_H
+
+#include "filevalues/core/RecordConversion.h"
+#include "wizard/core/TemplateFile.h"
+
+// Titles of the "*.csv" files of the class's template folder, in listing
+// order; none for a class name that cannot be a folder.
+CStringArray ListTemplateTitles(const CString &className);
+
+// "Title|*.csv|" for each title, joined.
+CString TemplateTitlesFilter(const CStringArray &titles);
+
+// Converts every data line into a record in the template's field order,
+// followed by its line number. Short lines are reported, skipped and kept
+// for the validation run; longer lines are reported and converted. False
+// when a line without a comma ended the reading (nothing is to be handed on).
+bool ImportLinesWithTemplate(CLineReader &reader, const CSavedTemplate &tpl, CImportHost *pHost, CString &records,
+                             CConversionBookkeeping &keep);
+
+#endif

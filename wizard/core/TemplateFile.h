@@ -1,0 +1,40 @@
+// The template file of a class: line 1 names the field of each CSV column
+// ("NA" for none), line 2 lists the constant fields as "name~value"; every
+// entry is followed by ",". Read by the CSV line rule.
+#ifndef TARNIW_WIZARD_TEMPLATEFILE_H
+#define TARNIW_WIZARD_TEMPLATEFILE_H
+
+#include "filterlist/core/CReportRows.h"
+#include "platform/core/FileSystem.h"
+
+extern const char *const kNoField; // "NA"
+
+// The file of a template in a class's template folder.
+CString TemplatePath(const CString &folder, const CString &templateName);
+
+// Line 1 only, without line break: column i feeds field i.
+std::string FieldListTemplateText(const CStringArray &fields);
+
+// Line 1 from column 1 of the file-value rows (an empty or " " cell is
+// "NA"), a line break, then line 2 from the constant rows.
+std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows &constants);
+
+// Every entry of every line, in order. False when a line without a comma
+// ended the reading.
+bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries);
+
+// A template read for a direct import.
+struct CSavedTemplate
+{
+    CStringArray arrColumns;    // field of each column, " " for none
+    CStringArray arrFieldOrder; // mapped fields in column order, then constant fields
+    CStringArray arrConstNames;
+    CStringArray arrConstValues;
+};
+
+// Line 1 gives the columns; each further line holding a "~" adds constants;
+// the first further line without one ends the reading. False when a line
+// without a comma ended it.
+bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl);
+
+#endif

@@ -1,0 +1,157 @@
+#include "DlgFixture.h"
+
+#include <gtest/gtest.h>
+
+using Lines = std::vector<std::string>;
+
+TEST(FileOperations, BrowseCsvFile)
+{
+    struct Case {
+        const char *name;
+        std::string file;
+        CStringArray fields;
+        Lines fileValues;
+        Lines constants;
+    };
+    const Case cases[] = {
+        {"first line only", "a,b\nc,d,e\n", {"F1", "F2"}, {"a|", "b|"}, {"F1|", "F2|"}},
+        {"empty file", "", {"F1", "F2"}, {}, {"F1|", "F2|"}},
+        {"first line not csv", "x\n1,2\n", {"F1"}, {}, {}},
+        {"space field gets no row", "a,b\n", {"F1", " ", "F2"}, {"a|", "b|"}, {"F1|", "F2|"}},
+        {"binary without line end", std::string(1500, '\0'), {"F1"}, {}, {}},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f(c.fields);
+        f.AddRow(f.dlg.m_lstFileValues, "old");
+        f.Prompts().QueueAnswer(f.base.Write("in.csv", c.file));
+        f.dlg.BrowseCsvFile();
+        EXPECT_EQ(f.dlg.m_strFilePath, f.base.Path("in.csv")) << c.name;
+        EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstFileValues), c.fileValues) << c.name;
+        EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstConstants), c.constants) << c.name;
+        EXPECT_EQ(f.Prompts().m_requests.at(0).strInitialDir, f.base.Path("FileValues/Alpha")) << c.name;
+    }
+    // A folder picked instead of a file: message, lists kept, path taken.
+    CDlgFixture f({"F1"});
+    f.AddRow(f.dlg.m_lstFileValues, "old");
+    f.base.Write("dir/x", "");
+    f.Prompts().QueueAnswer(f.base.Path("dir"));
+    f.dlg.BrowseCsvFile();
+    EXPECT_EQ(f.Seen(), Lines{"box File Open Failed !!!!"});
+    EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstFileValues), Lines{"old|"});
+    EXPECT_EQ(f.dlg.m_strFilePath, f.base.Path("dir"));
+}
+
+// Browse, map, Continue: the records go to the host with line numbers.
+TEST(FileOperations, ContinueImport)
+{
+    struct Case {
+        const char *name;
+        std::string file;
+        Lines seen;
+        int nLastLine;
+    };
+    const Case cases[] = {
+        {"records handed over", "x,1\ny,2\n", {"records x,K,1,\ny,K,2,\n"}, 2},
+        {"nothing converted: host not called", "x,1\n\n", {}, 1},
+        {"short lines then record", "1,\nz,\nx,2\n",
+         {"error 1: File Values are lesser than the Field Values: 1,", "error 2: File Values are lesser than the Field Values: z,",
+          "records x,K,3,\n"}, 3},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f({"Name", "Kind"});
+        f.Prompts().QueueAnswer(f.base.Write("in.csv", c.file));
+        f.dlg.BrowseCsvFile();
+        f.dlg.OnCellEditDone(CTemplateDlg::IDC_FILEVALUES, 0, 1, "Name");
+        f.dlg.OnCellEditDone(CTemplateDlg::IDC_CONSTANTS, 0, 1, "K");
+        f.dlg.ContinueImport();
+        EXPECT_EQ(f.Seen(), c.seen) << c.name;
+        EXPECT_EQ(f.dlg.m_nLastLine, c.nLastLine) << c.name;
+        EXPECT_TRUE(f.dlg.m_bWithLineNumbers) << c.name;
+    }
+}
+
+TEST(FileOperations, SaveFileConvertsBeforeWriting)
+{
+    CDlgFixture f({"A", "B"});
+    const CString src = f.base.Write("FileValues/Alpha/in.csv", "1,2\n3,4\n");
+    f.Prompts().QueueAnswer(src);
+    f.dlg.BrowseCsvFile();
+    f.dlg.OnCellEditDone(CTemplateDlg::IDC_FILEVALUES, 0, 1, "B");
+    f.dlg.OnCellEditDone(CTemplateDlg::IDC_FILEVALUES, 1, 1, "A");
+    f.Prompts().QueueAnswer("in"); // typed in the class folder: in.csv, the source itself
+    f.dlg.SaveFile();
+    EXPECT_EQ(f.base.Read("FileValues/Alpha/in.csv"), "2,1,\n4,3,\n");
+    EXPECT_FALSE(f.dlg.m_bWithLineNumbers);
+    EXPECT_EQ(f.Seen(), Lines{});
+}
+
+TEST(FileOperations, SaveFileRefusals)
+{
+    struct Case {
+        const char *name;
+        bool bRows;
+        bool bEmptyConstant;
+        CString target;
+        Lines seen;
+        size_t nDialogs;
+    };
+    const Case cases[] = {
+        {"nothing loaded opens no dialog", false, false, "out", {}, 0},
+        {"empty constant before any dialog", true, true, "out", {"box K is not selected in Template"}, 0},
+        {"target is a folder", true, false, "sub.csv", {"box SavedFile Open Failed !!!!"}, 1},
+        {"target folder missing", true, false, "/nonexistent/dir/out.csv", {"box SavedFile Open Failed !!!!"}, 1},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f({"A", "K"});
+        f.base.Write("FileValues/Alpha/sub.csv/x", "");
+        f.dlg.m_strFilePath = f.base.Write("in.csv", "1\n");
+        if (c.bRows)
+            f.AddRow(f.dlg.m_lstFileValues, "v", "A");
+        f.AddRow(f.dlg.m_lstConstants, "K", c.bEmptyConstant ? "" : "k");
+        f.Prompts().QueueAnswer(c.target);
+        f.dlg.SaveFile();
+        EXPECT_EQ(f.Seen(), c.seen) << c.name;
+        EXPECT_EQ(f.Prompts().m_requests.size(), c.nDialogs) << c.name;
+    }
+}
+
+TEST(FileOperations, LineWritersAndDirectLoads)
+{
+    CDlgFixture f;
+    const CStringArray lines{"a,b", "c,d"};
+    f.Prompts().QueueAnswer("out");
+    f.dlg.SaveFileAsDot(&lines);
+    f.Prompts().QueueAnswer("out");
+    f.dlg.SaveFileAsCsv(nullptr);
+    EXPECT_EQ(f.base.Read("FileValues/Alpha/out.dot"), "a,b\nc,d\n");
+    EXPECT_TRUE(f.base.Exists("FileValues/Alpha/out.csv"));
+    EXPECT_EQ(f.Prompts().m_requests[0].strFilter, "DOT Files(*.dot)|*.dot; *.dot|CSV Files(*.csv)|*.csv; *.csv||");
+
+    f.dlg.SaveToNamedFile(&lines, f.base.Path("missing/x.csv")); // silent
+    f.dlg.LoadCsvDirectFromFile(f.base.Path("missing.csv"));   // silent
+    f.Prompts().QueueAnswer(f.base.Path("missing.csv"));
+    f.dlg.LoadCsvDirect();
+    f.dlg.LoadCsvDirectFromFile(f.base.Path("FileValues/Alpha/out.dot"));
+    EXPECT_EQ(f.Seen(), (Lines{"values [a] [b]", "values [c] [d]", "box LoadFile Open Failed !!!!"}));
+}
+
+TEST(FileOperations, UnsafeClassNamesReachNoPath)
+{
+    for (const CString &name : {CString("."), CString(".."), CString("../x"), CString("a\0b", 3)}) {
+        CDlgFixture f({"A"}, name);
+        f.AddRow(f.dlg.m_lstFileValues, "v", "A");
+        const CStringArray lines{"a"};
+        f.dlg.SaveFileAsCsv(&lines);
+        f.dlg.BrowseCsvFile();
+        f.dlg.LoadCsvDirect();
+        f.dlg.SaveFile();
+        f.dlg.WriteFieldList(lines, "T");
+        EXPECT_TRUE(f.Prompts().m_requests.empty());
+        EXPECT_EQ(f.Prompts().m_messages, CStringArray(5, "Directory could not be created"));
+        f.dlg.ClearClassFileValues();
+        f.dlg.ClearClassTemplates();
+        EXPECT_FALSE(f.base.Exists("x"));
+        EXPECT_FALSE(f.base.Exists("FileValues"));
+        EXPECT_FALSE(f.base.Exists("Templates"));
+    }
+}

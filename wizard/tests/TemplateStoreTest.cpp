@@ -1,0 +1,190 @@
+#include "DlgFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using Lines = std::vector<std::string>;
+
+TEST(TemplateStore, WriteFieldList)
+{
+    struct Case {
+        const char *name;
+        CString className;
+        CString templateName;
+        CStringArray fields;
+        const char *file; // relative to the base; null: nothing written
+        std::string content;
+        Lines seen;
+    };
+    const Case cases[] = {
+        {"daily of alpha", "Alpha", "Daily", {"Name", "Count"}, "Templates/Alpha_Template/Daily.csv", "Name,Count,", {}},
+        {"empty list", "Alpha", "Template", {}, "Templates/Alpha_Template/Template.csv", "", {}},
+        {"empty class", "", "Template", {"A"}, "Templates/_Template/Template.csv", "A,", {}},
+        {"dot dot class", "..", "Template", {"A"}, nullptr, "", {"box Directory could not be created"}},
+        {"slash class", "a/b", "Template", {"A"}, nullptr, "", {"box Directory could not be created"}},
+        {"template name escaping", "Alpha", "../../x", {"A"}, nullptr, "", {"box File Open Failed !!!!"}},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f({"Kept"}, c.className);
+        f.dlg.WriteFieldList(c.fields, c.templateName);
+        if (c.file) {
+            EXPECT_EQ(f.base.Read(c.file), c.content) << c.name;
+        }
+        EXPECT_EQ(f.Seen(), c.seen) << c.name;
+        EXPECT_EQ(f.dlg.m_arrFields, CStringArray{"Kept"}) << c.name;
+        EXPECT_FALSE(f.base.Exists("x.csv")) << c.name;
+    }
+}
+
+TEST(TemplateStore, SaveTemplate)
+{
+    struct Case {
+        const char *name;
+        Lines columns;   // column 1 of the file-value rows
+        Lines constants; // "name~value"
+        bool bAnswer;
+        std::string content;
+        Lines seen;
+        bool bFolderMade;
+    };
+    const Case cases[] = {
+        {"example", {"Name", "Count", " ", "Amount"}, {"Kind~K1"}, true, "Name,Count,NA,Amount,\nKind~K1,", {}, true},
+        {"no constants ends after line break", {"A", ""}, {}, true, "A,NA,\n", {}, true},
+        {"constant without value refused first", {"A"}, {"B~"}, true, "", {"box B is not selected in Template"}, false},
+        {"cancelled dialog keeps folder", {"A"}, {}, false, "", {}, true},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f;
+        for (const std::string &col : c.columns)
+            f.AddRow(f.dlg.m_lstFileValues, "v", col);
+        for (const std::string &k : c.constants)
+            f.AddRow(f.dlg.m_lstConstants, k.substr(0, k.find('~')), k.substr(k.find('~') + 1));
+        f.dlg.m_arrColumnFields = {"stale"};
+        if (c.bAnswer)
+            f.Prompts().QueueAnswer("Mine");
+        else
+            f.Prompts().QueueCancel();
+        f.dlg.SaveTemplate();
+        EXPECT_TRUE(f.dlg.m_arrColumnFields.IsEmpty()) << c.name;
+        EXPECT_EQ(f.base.Read("Templates/Alpha_Template/Mine.csv"), c.content) << c.name;
+        EXPECT_EQ(f.Seen(), c.seen) << c.name;
+        EXPECT_EQ(f.base.Exists("Templates/Alpha_Template"), c.bFolderMade) << c.name;
+    }
+}
+
+TEST(TemplateStore, FailedSaveKeepsTheOldFile)
+{
+    CDlgFixture f;
+    f.AddRow(f.dlg.m_lstFileValues, "v", "A");
+    f.base.Write("Templates/Alpha_Template/Mine.csv/inner", "x"); // target is a folder
+    f.Prompts().QueueAnswer("Mine.csv");
+    f.dlg.SaveTemplate();
+    EXPECT_EQ(f.Seen(), Lines{"box Saved TemplateFile Open Failed !!!!"});
+    EXPECT_EQ(f.base.Read("Templates/Alpha_Template/Mine.csv/inner"), "x");
+}
+
+TEST(TemplateStore, LoadTemplate)
+{
+    struct Case {
+        const char *name;
+        std::string file;
+        int nRows;
+        CStringArray fields;
+        Lines columns;   // column 1 after the load
+        Lines constants; // rows after the load
+        Lines seen;
+    };
+    const Case cases[] = {
+        {"identity", "A,B,C,", 3, {"A", "B", "C"}, {"A", "B", "C"}, {}, {}},
+        {"NA leaves the cell empty", "A,NA,\nK~1,", 2, {"A", "K"}, {"A", ""}, {"K|1"}, {}},
+        {"tilde kept in value", "A,\nK~x~y,", 1, {"A"}, {"A"}, {"K|x~y"}, {}},
+        {"comma in constant feeds next column", "A,\nK~x,y,", 2, {"A"}, {"A", "y"}, {"K|x"}, {}},
+        {"surplus entries change nothing", "A,B,C,D,", 2, {"A"}, {"A", "B"}, {}, {}},
+        {"fewer rows than fields", "A,", 1, {"A", "B"}, {"old"}, {"Z|"}, {"box File Values are lesser than the Field Values"}},
+        {"fewer entries than fields", "A,", 2, {"A", "B"},
+         {"old", "old"}, {"Z|"}, {"box Loaded TemplateField Values are lesser than the required Field Values"}},
+        {"line without comma leaves lists", "A,B,\nK\n", 2, {"A"}, {"old", "old"}, {"Z|"}, {}},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f(c.fields);
+        for (int r = 0; r < c.nRows; ++r)
+            f.AddRow(f.dlg.m_lstFileValues, "v", "old");
+        f.AddRow(f.dlg.m_lstConstants, "Z");
+        f.Prompts().QueueAnswer(f.base.Write("t.csv", c.file));
+        f.dlg.LoadTemplate();
+        Lines columns;
+        for (int r = 0; r < f.dlg.m_lstFileValues.GetItemCount(); ++r)
+            columns.push_back(f.dlg.m_lstFileValues.GetItemText(r, 1));
+        EXPECT_EQ(columns, c.columns) << c.name;
+        EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstConstants), c.constants) << c.name;
+        EXPECT_EQ(f.Seen(), c.seen) << c.name;
+    }
+}
+
+TEST(TemplateStore, LoadSavedFileAndTemplate)
+{
+    struct Case {
+        const char *name;
+        std::string tpl;
+        std::string data;
+        Lines seen;
+        CStringArray fields; // m_arrFields afterwards
+    };
+    const Case cases[] = {
+        {"example", "Name,Count,NA,Amount,\nKind~K1,", "AAA,10,x,99.5\n", {"records AAA,10,99.5,K1,1,\n"},
+         {"Name", "Count", "Amount", "Kind"}},
+        {"empty data file", "A,B,\nK~1,", "", {"records "}, {"A", "B", "K"}},
+        {"empty line ends without hand-off", "A,B,", "1,2\n\n3,4\n", {}, {"Old"}},
+        {"numbers count skipped lines", "A,B,", "1,2\n3\n", {}, {"Old"}},
+        {"short line then numbering", "A,B,", "1,2\n3,\n5,6\n",
+         {"error 2: File Values are lesser than the Field Values: 3,", "records 1,2,1,\n5,6,3,\n"}, {"A", "B"}},
+        {"more values reported and converted", "A,NA,", "1,2,3\n",
+         {"error 1: File Values are more than the Field Values: 1,2,3", "records 1,1,\n"}, {"A"}},
+        {"all NA gives constants only", "NA,NA,\nK~k,", "1,2\n", {"records k,1,\n"}, {"K"}},
+        {"constant line ends at line without tilde", "A,\nK~k,\nX,\nL~l,", "1,\n,1\n", {"records 1,k,1,\n1,k,2,\n"}, {"A", "K"}},
+        {"template line without comma", "A\n", "1,2\n", {}, {"Old"}},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f({"Old"});
+        f.base.Write("Templates/Alpha_Template/Daily.csv", c.tpl);
+        f.Prompts().QueueAnswerWithFilter(f.base.Write("data.csv", c.data), "Daily");
+        f.dlg.LoadSavedFileAndTemplate();
+        EXPECT_EQ(f.Seen(), c.seen) << c.name;
+        EXPECT_EQ(f.dlg.m_arrFields, c.fields) << c.name;
+        ASSERT_EQ(f.Prompts().m_requests.size(), 1u);
+        EXPECT_EQ(f.Prompts().m_requests[0].strFilter, "Daily|*.csv|") << c.name;
+        EXPECT_EQ(f.Prompts().m_requests[0].strInitialDir, f.base.Dir()) << c.name;
+    }
+}
+
+TEST(TemplateStore, LoadSavedFileAndTemplateFailures)
+{
+    struct Case {
+        const char *name;
+        int nFilterIndex;
+        bool bDataExists;
+        Lines seen;
+    };
+    const Case cases[] = {
+        {"no template selected", 0, true, {}},
+        {"selection past the list", 2, true, {}},
+        {"data file missing", 1, false, {"box File Open Failed !!!!"}},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f;
+        f.base.Write("Templates/Alpha_Template/T.csv", "A,");
+        f.Prompts().QueueAnswer(c.bDataExists ? f.base.Write("d.csv", "1,\n") : f.base.Path("none.csv"), c.nFilterIndex);
+        f.dlg.LoadSavedFileAndTemplate();
+        EXPECT_EQ(f.Seen(), c.seen) << c.name;
+    }
+    // A listed template that cannot be read.
+    if (::geteuid() == 0)
+        return;
+    CDlgFixture f;
+    ::chmod(f.base.Write("Templates/Alpha_Template/T.csv", "A,").c_str(), 0);
+    f.Prompts().QueueAnswer(f.base.Write("d.csv", "1,\n"), 1);
+    f.dlg.LoadSavedFileAndTemplate();
+    EXPECT_EQ(f.Seen(), Lines{"box TemplateFile Open Failed !!!!"});
+}
