@@ -1,0 +1,349 @@
+#include "filterlist/core/CFilterRows.h"
+
+#include "filterlist/core/MatchFilter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numeric>
+
+namespace {
+
+template <class... Args, class... Values>
+void Notify(IFilterRowsObserver *pObserver, void (IFilterRowsObserver::*fn)(Args...), Values... values)
+{
+    if (pObserver)
+        (pObserver->*fn)(values...);
+}
+
+template <class T>
+int Order(const T &a, const T &b)
+{
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+// atof can give NaN ("nan"); it sorts below every number so that the order
+// stays total.
+int Order(double a, double b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return Order(!std::isnan(a), !std::isnan(b));
+    return Order<double>(a, b);
+}
+
+// The sort keys by type code: 1 atoi, 4 atol, 2 and 5 atof, 3 and 6 the
+// bytes (unsigned, case-sensitive).
+struct IntKey
+{
+    using Type = int;
+    static Type Of(const CString &s) { return std::atoi(s.c_str()); }
+};
+struct LongKey
+{
+    using Type = long;
+    static Type Of(const CString &s) { return std::atol(s.c_str()); }
+};
+struct DoubleKey
+{
+    using Type = double;
+    static Type Of(const CString &s) { return std::atof(s.c_str()); }
+};
+struct TextKey
+{
+    using Type = CString;
+    static const Type &Of(const CString &s) { return s; }
+};
+
+bool IsSortType(int nType)
+{
+    return nType >= 1 && nType <= 6;
+}
+
+// Calls fn with the key of a sort type code; IsSortType(nType) must hold.
+template <class Fn>
+auto WithKey(int nType, Fn &&fn)
+{
+    switch (nType) {
+    case 1:
+        return fn(IntKey());
+    case 4:
+        return fn(LongKey());
+    case 2:
+    case 5:
+        return fn(DoubleKey());
+    default:
+        return fn(TextKey());
+    }
+}
+
+} // namespace
+
+int CFilterRows::InsertItem(int nPos)
+{
+    if (!m_pfnDescriptor)
+        return 0;
+    const int n = GetItemCount();
+    if (nPos < 0 || (nPos > 0 && nPos < n && nPos > m_nVisible))
+        throw CInvalidArgException();
+
+    if (nPos == 0 || nPos >= n) {
+        Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeInserted, m_nVisible);
+        m_aRows.emplace_back();
+        m_aVisible.Add(n);
+        ++m_nVisible;
+        Notify(m_pObserver, &IFilterRowsObserver::RowInserted, m_nVisible - 1);
+        return n;
+    }
+
+    // A row in the middle: shown rows at or after it move up by one.
+    Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeInserted, nPos);
+    m_aRows.insert(m_aRows.begin() + nPos, sColInfo());
+    for (int &nRow : m_aVisible) {
+        if (nRow >= nPos)
+            ++nRow;
+    }
+    m_aVisible.InsertAt(nPos, nPos);
+    ++m_nVisible;
+    Notify(m_pObserver, &IFilterRowsObserver::RowInserted, nPos);
+    return nPos;
+}
+
+BOOL CFilterRows::SetItemData(int nPos, std::uintptr_t dwData)
+{
+    if (!m_pfnDescriptor)
+        return FALSE;
+    int nShown = (nPos == 0 || nPos >= m_nVisible) ? m_nVisible - 1 : nPos;
+    int nRow = RowAt(nShown);
+    if (nRow < 0)
+        return FALSE;
+    if (m_aRows[nRow].dwData != 0) {
+        // The newest row has its data already: the position counts as given.
+        if (nPos >= m_nVisible)
+            return FALSE;
+        nShown = nPos;
+        nRow = RowAt(nShown);
+        if (nRow < 0)
+            return FALSE;
+    }
+    m_aRows[nRow].dwData = dwData;
+
+    if (RowPassesFilters(dwData)) {
+        Notify(m_pObserver, &IFilterRowsObserver::RowChanged, nShown);
+        return TRUE;
+    }
+    Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeRemoved, nShown);
+    m_aVisible.RemoveAt(nShown);
+    --m_nVisible;
+    Notify(m_pObserver, &IFilterRowsObserver::RowRemoved, nShown);
+    return FALSE;
+}
+
+std::uintptr_t CFilterRows::GetItemData(int nPos) const
+{
+    const int nRow = RowAt(nPos);
+    return nRow < 0 ? 0 : m_aRows[nRow].dwData;
+}
+
+BOOL CFilterRows::GetCheck(int nPos) const
+{
+    const int nRow = RowAt(nPos);
+    return nRow < 0 ? FALSE : m_aRows[nRow].bChecked;
+}
+
+BOOL CFilterRows::SetCheck(int nPos, BOOL bCheck)
+{
+    const int nRow = RowAt(nPos);
+    if (nRow < 0)
+        return FALSE;
+    m_aRows[nRow].bChecked = bCheck;
+    Notify(m_pObserver, &IFilterRowsObserver::RowChanged, nPos);
+    return TRUE;
+}
+
+BOOL CFilterRows::DeleteAllItems()
+{
+    BeginReset();
+    m_nVisible = 0;
+    m_aVisible.RemoveAll();
+    m_aRows.clear();
+    EndReset();
+    return TRUE;
+}
+
+int CFilterRows::RowAt(int nPos) const
+{
+    return (nPos < 0 || nPos >= m_aVisible.GetSize()) ? -1 : m_aVisible[size_t(nPos)];
+}
+
+CString CFilterRows::GetItemText(int nPos, int nColumn) const
+{
+    const int nRow = RowAt(nPos);
+    if (nRow < 0)
+        return CString();
+    if (!m_pfnDescriptor)
+        return CString("no data descriptor initialised");
+    return CellText(m_aRows[nRow].dwData, DefinitionAt(nColumn));
+}
+
+void CFilterRows::ApplyFilters(const CStringArray &aFilterTexts)
+{
+    if (!m_pfnDescriptor || aFilterTexts.IsEmpty())
+        return;
+    BeginReset();
+    m_aVisible.RemoveAll();
+    m_nVisible = 0;
+    m_aFilterCols.RemoveAll();
+    m_aFilterTexts.RemoveAll();
+    for (int nColumn = 0; nColumn < aFilterTexts.GetSize(); ++nColumn) {
+        if (aFilterTexts[size_t(nColumn)].IsEmpty())
+            continue;
+        // A column without definition keeps its display position.
+        const int nDef = DefinitionAt(nColumn);
+        m_aFilterCols.Add(nDef < 0 ? nColumn : nDef);
+        m_aFilterTexts.Add(aFilterTexts[size_t(nColumn)]);
+    }
+    m_bFiltersActive = !m_aFilterCols.IsEmpty();
+
+    // A filter on a column that was never built tests the text of the
+    // filter before it in the row, as the cell text is carried along.
+    CString strText;
+    m_aVisible.reserve(m_aRows.size());
+    for (int nRow = 0; nRow < GetItemCount(); ++nRow) {
+        strText.clear();
+        bool bPass = true;
+        for (size_t i = 0; bPass && i < m_aFilterCols.size(); ++i) {
+            FetchText(m_aRows[size_t(nRow)].dwData, m_aFilterCols[i], strText);
+            bPass = MatchFilter(strText, m_aFilterTexts[i]);
+        }
+        if (bPass)
+            m_aVisible.Add(nRow);
+    }
+    m_nVisible = m_aVisible.GetSize();
+    EndReset();
+}
+
+bool CFilterRows::RowPassesFilters(std::uintptr_t dwData) const
+{
+    if (!m_bFiltersActive || !m_pfnDescriptor)
+        return true;
+    CString strText;
+    for (size_t i = 0; i < m_aFilterCols.size(); ++i) {
+        strText.clear();
+        FetchText(dwData, m_aFilterCols[i], strText);
+        if (!MatchFilter(strText, m_aFilterTexts[i]))
+            return false;
+    }
+    return true;
+}
+
+std::vector<sHeaderImage> CFilterRows::PrepareColumnSort(int nColumn)
+{
+    std::vector<sHeaderImage> aImages;
+    if (m_nVisible == 0)
+        return aImages;
+    const int nPrev = m_sort.nPrevSortCol;
+    m_sort.nSortCol = nColumn;
+    m_sort.nSortDir = nColumn == nPrev ? -m_sort.nSortDir : -1;
+    if (m_sort.nSortDir == 1 && nColumn == nPrev) {
+        aImages.push_back({nColumn, 1});
+    } else {
+        if (nPrev != nColumn && nPrev != -1)
+            aImages.push_back({nPrev, 2});
+        aImages.push_back({nColumn, 0});
+    }
+    const int nDef = DefinitionAt(nColumn);
+    if (nDef >= 0)
+        m_nSortDef = nDef;
+    m_sort.nPrevSortCol = nColumn;
+    return aImages;
+}
+
+void CFilterRows::SortShownRows()
+{
+    if (!m_pLayout || m_nSortDef < 0)
+        throw CInvalidArgException();
+    m_sort.nSortType = m_pLayout->ColumnType(m_nSortDef);
+    BeginReset();
+    if (IsSortType(m_sort.nSortType)) {
+        // Each row's key is read once; the comparison of the keys is the
+        // one CompareVisibleRows makes of the texts.
+        WithKey(m_sort.nSortType, [this](auto key) {
+            using Key = decltype(key);
+            std::vector<typename Key::Type> aKeys;
+            aKeys.reserve(m_aVisible.size());
+            CString strText;
+            for (const int nRow : m_aVisible) {
+                strText.clear();
+                FetchText(m_aRows[size_t(nRow)].dwData, m_nSortDef, strText);
+                aKeys.push_back(Key::Of(strText));
+            }
+            std::vector<int> aOrder(aKeys.size());
+            std::iota(aOrder.begin(), aOrder.end(), 0);
+            const int nDir = m_sort.nSortDir;
+            std::stable_sort(aOrder.begin(), aOrder.end(), [&](int a, int b) {
+                return nDir * Order(aKeys[size_t(b)], aKeys[size_t(a)]) < 0;
+            });
+            CArray<int> aSorted;
+            aSorted.reserve(aOrder.size());
+            for (const int i : aOrder)
+                aSorted.push_back(m_aVisible[size_t(i)]);
+            m_aVisible.swap(aSorted);
+        });
+    }
+    EndReset();
+}
+
+int CFilterRows::CompareVisibleRows(int nRowA, int nRowB) const
+{
+    if (m_nSortDef < 0 || !IsSortType(m_sort.nSortType))
+        return 0;
+    CString strA;
+    CString strB;
+    FetchText(m_aRows.at(size_t(nRowA)).dwData, m_nSortDef, strA);
+    FetchText(m_aRows.at(size_t(nRowB)).dwData, m_nSortDef, strB);
+    return m_sort.nSortDir * WithKey(m_sort.nSortType, [&](auto key) {
+        using Key = decltype(key);
+        return Order(Key::Of(strB), Key::Of(strA));
+    });
+}
+
+int CFilterRows::DefinitionAt(int nColumn) const
+{
+    if (!m_pLayout)
+        return -1;
+    const CArray<int> &aColPos = m_pLayout->ColumnPositions();
+    const auto it = std::find(aColPos.begin(), aColPos.end(), nColumn);
+    return it == aColPos.end() ? -1 : int(it - aColPos.begin());
+}
+
+CString CFilterRows::CellText(std::uintptr_t dwData, int nDef) const
+{
+    CString strText;
+    FetchText(dwData, nDef, strText);
+    return strText;
+}
+
+void CFilterRows::FetchText(std::uintptr_t dwData, int nDef, CString &strText) const
+{
+    if (!m_pfnDescriptor || dwData == 0 || nDef > ColumnDefinitionCount() - 1)
+        return;
+    COLORREF crText = CLR_DEFAULT_CELL;
+    COLORREF crBack = CLR_DEFAULT_CELL;
+    int nImage = -1;
+    m_pfnDescriptor(dwData, nDef, &strText, &crText, &crBack, &nImage);
+}
+
+int CFilterRows::ColumnDefinitionCount() const
+{
+    return m_pLayout ? m_pLayout->ColumnDefinitionCount() : 0;
+}
+
+void CFilterRows::BeginReset()
+{
+    Notify(m_pObserver, &IFilterRowsObserver::RowsAboutToReset);
+}
+
+void CFilterRows::EndReset()
+{
+    Notify(m_pObserver, &IFilterRowsObserver::RowsReset);
+}

@@ -1,0 +1,59 @@
+#include "FilterTestRows.h"
+
+#include "filterlist/core/FilterValues.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CString Joined(const CStringArray &a)
+{
+    CString s;
+    for (const CString &v : a)
+        s += "[" + v + "]";
+    return s;
+}
+
+TEST(FilterValues, DistinctIgnoringCaseFirstKeptSortedIgnoringCase)
+{
+    CTestRows t;
+    for (const char *v : {"b", "A", "b", "", "B", "a", "c", "hidden"})
+        t.Add({"x", v});
+    t.m_rows.ApplyFilters({"", "~"}); // "~" is no token: the column shows nothing
+    EXPECT_EQ(Joined(CollectFilterValues(t.m_rows, 1)), "");
+    t.m_rows.ApplyFilters({"", "a~b~c"});
+    EXPECT_EQ(Joined(CollectFilterValues(t.m_rows, 1)), "[A][b][c]");
+    // Only shown rows count; a column without definition asks with -1.
+    t.m_rows.ApplyFilters({"", "c"});
+    EXPECT_EQ(Joined(CollectFilterValues(t.m_rows, 1)), "[c]");
+    EXPECT_EQ(Joined(CollectFilterValues(t.m_rows, 7)), "[def-1]");
+}
+
+struct JoinCase
+{
+    CStringArray aChosen;
+    const char *filter;
+};
+
+class JoinFilterValuesTest : public testing::TestWithParam<JoinCase>
+{
+};
+
+TEST_P(JoinFilterValuesTest, Joins)
+{
+    EXPECT_EQ(JoinFilterValues(GetParam().aChosen), GetParam().filter);
+}
+
+const JoinCase kJoinCases[] = {
+    {{}, ""},
+    {{"A"}, "A"},
+    {{"A", "b"}, "A~b"},
+    {{"A", "AB"}, "A~AB"},
+    {{"AB", "B"}, "AB"},
+    {{"AB", "b"}, "AB~b"},
+    {{"x", "y", "x~y"}, "x~y"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Choices, JoinFilterValuesTest, testing::ValuesIn(kJoinCases));
+
+} // namespace
