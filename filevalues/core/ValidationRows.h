@@ -1,0 +1,50 @@
+// The Validation dialog's rows without its window: the cells of a result
+// line, the copies of the lines that the list rows point at, the count
+// labels and the hand-over of the valid records to the host.
+#ifndef TARNIW_FILEVALUES_VALIDATIONROWS_H
+#define TARNIW_FILEVALUES_VALIDATIONROWS_H
+
+#include "filterlist/core/CFilterRows.h"
+#include "tarniw/ImportHost.h"
+
+#include <memory>
+
+constexpr COLORREF kValidationBackColour = 0xF0FFFF; // RGB(255, 255, 240)
+constexpr COLORREF kValidRowColour = 0x000000;
+constexpr COLORREF kErrorRowColour = 0x0000FF;      // red
+
+// The list's data descriptor. The data points at a NUL-terminated result
+// line; column c shows its comma token c + 1 (empty tokens skipped), or one
+// space past the last token. The text turns black at an "OK" token and red
+// at an "Error" token on the way. Cells are not cut to any length.
+int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextColour,
+            COLORREF *pBackColour, int *pImage);
+
+// The dialog's own NUL-terminated copies of its result lines, in one block;
+// aData holds a row data value per line.
+struct sRowCopies
+{
+    std::unique_ptr<char[]> pBlock;
+    std::vector<std::uintptr_t> aData;
+};
+
+// Empties the rows, copies the non-empty lines of the result text and adds
+// one row per line, in order.
+void FillRows(CFilterRows &rows, sRowCopies &copies, const CString &strRows);
+
+struct sCountLabels
+{
+    CString strTotal; // "Total No of Records = %d"
+    CString strValid; // "No of Valid Records = %d"
+    CString strError; // "No of Error Records = %d"
+};
+sCountLabels CountLabels(int nTotal, int nValid, int nError);
+
+// Continue: every "OK" line with values goes to the host as a map from field
+// name (the columns after the first two) to value, with the line number that
+// follows the values. Surplus tokens are read as further records of which
+// the last one counts. Returns false when the host refused a record (or
+// there is no host to take one): the dialog then stays open.
+bool HandOverValidRecords(const CString &strRows, const CStringArray &arrColumns, CImportHost *pHost);
+
+#endif

@@ -1,0 +1,43 @@
+// The validation run: joins the lines the conversion skipped as short, the
+// host's verdict per record and the records text into one result line per
+// converted file line, and counts them.
+#ifndef TARNIW_FILEVALUES_VALIDATIONRUN_H
+#define TARNIW_FILEVALUES_VALIDATIONRUN_H
+
+#include "tarniw/TarnTypes.h"
+
+#include <string_view>
+
+// What the last conversion left for the run.
+struct sConversionState
+{
+    int nLastLine;                    // number of the last converted file line
+    const CArray<int> &arrErrorLines; // numbers of the lines skipped as short
+    const CString &strErrors;         // their texts, one line each, same order
+    const CStringArray &arrFields;    // the class's field names
+};
+
+// What the Validation dialog shows.
+struct sValidationResult
+{
+    CStringArray m_arrColumns; // "Validation", "Success/Error", the fields
+    CString m_strRows;         // result lines, each ended by "\n"
+    int m_nTotal = 0;
+    int m_nValid = 0;
+    int m_nError = 0;
+};
+
+// Rows 1 .. nLastLine: a short line gives "Error,No of FileValues lesser,"
+// and its text; any other row takes the next record number, whose verdict
+// (a missing or empty one is valid) gives "OK,Success," or "Error,<text>,",
+// followed by the record at the row's own position among the records'
+// non-empty lines (the last one when there are fewer). A null verdict map
+// counts as empty.
+sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *pVerdicts,
+                                  const sConversionState &state);
+
+// Takes the next non-empty piece between separators off the front of rest;
+// false when none is left. Result lines and their comma tokens are read so.
+bool NextPiece(std::string_view &rest, char cSep, std::string_view &piece);
+
+#endif

@@ -1,0 +1,193 @@
+#include "filevalues/core/ValidationRows.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// --- Cells ------------------------------------------------------------------
+
+struct CellCase
+{
+    const char *line;
+    int nColumn;
+    CString text;
+    COLORREF crText;
+};
+
+class RowTextTest : public testing::TestWithParam<CellCase>
+{
+};
+
+TEST_P(RowTextTest, GivesTokenAndColours)
+{
+    const CellCase &c = GetParam();
+    CString text = "old";
+    COLORREF crText = CLR_DEFAULT_CELL;
+    COLORREF crBack = CLR_DEFAULT_CELL;
+    int nImage = -1;
+    EXPECT_EQ(RowText(reinterpret_cast<std::uintptr_t>(c.line), c.nColumn, &text, &crText, &crBack, &nImage), 1);
+    EXPECT_EQ(text, c.text);
+    EXPECT_EQ(crText, c.crText);
+    EXPECT_EQ(crBack, kValidationBackColour);
+    EXPECT_EQ(nImage, -1);
+}
+
+const std::string kLong(300, 'v');
+
+const CellCase kCellCases[] = {
+    {"OK,Success,AAA,10,7,", 0, "OK", kValidRowColour},
+    {"OK,Success,AAA,10,7,", 2, "AAA", kValidRowColour},
+    {"OK,Success,AAA,10,7,", 5, " ", kValidRowColour},
+    {"Error,Bad amount,BBB,5,8,", 1, "Bad amount", kErrorRowColour},
+    {"Error,Bad,OK,x", 3, "x", kValidRowColour}, // an "OK" value on the way turns it black
+    {",,a,,b", 1, "b", CLR_DEFAULT_CELL},
+    {"", 0, " ", CLR_DEFAULT_CELL},
+    {"OK,a", -1, "", CLR_DEFAULT_CELL},
+    {"OK,a,b,c,d,e,f,g", 7, "g", kValidRowColour}, // more tokens than columns: never read
+};
+
+INSTANTIATE_TEST_SUITE_P(Cells, RowTextTest, testing::ValuesIn(kCellCases));
+
+TEST(RowText, LongCellsAreWhole)
+{
+    const std::string line = "OK,Success," + kLong + ",";
+    CString text;
+    COLORREF cr = 0;
+    int n = 0;
+    RowText(reinterpret_cast<std::uintptr_t>(line.c_str()), 2, &text, &cr, &cr, &n);
+    EXPECT_EQ(text, kLong);
+}
+
+TEST(RowText, NoDataLeavesEverythingAlone)
+{
+    CString text = "old";
+    COLORREF crText = 5;
+    COLORREF crBack = 6;
+    int nImage = 7;
+    EXPECT_EQ(RowText(0, 0, &text, &crText, &crBack, &nImage), 0);
+    EXPECT_EQ(text, "old");
+    EXPECT_EQ(crText, 5u);
+    EXPECT_EQ(crBack, 6u);
+}
+
+// --- Filling the list -------------------------------------------------------
+
+struct CAllColumns : IFilterColumnLayout
+{
+    const CArray<int> &ColumnPositions() const override { return aColPos; }
+    int ColumnDefinitionCount() const override { return aColPos.GetSize(); }
+    int ColumnType(int nDef) const override { return nDef >= 0 ? 3 : throw CInvalidArgException(); }
+    CArray<int> aColPos{0, 1, 2};
+};
+
+TEST(FillRows, OneRowPerNonEmptyLineEachWithItsOwnCopy)
+{
+    CAllColumns layout;
+    CFilterRows rows;
+    rows.SetDataDescriptor(RowText);
+    rows.SetColumnLayout(&layout);
+    sRowCopies copies;
+    FillRows(rows, copies, "OK,Success,A,\n\nError,bad,B,\n");
+    ASSERT_EQ(rows.GetItemCount(), 2);
+    EXPECT_STREQ(reinterpret_cast<const char *>(rows.GetItemData(1)), "Error,bad,B,");
+    EXPECT_EQ(rows.GetItemText(0, 2), "A");
+
+    rows.ApplyFilters({"Error"});
+    FillRows(rows, copies, "OK,Success,C,\nError,x,D,\nError,y,E");
+    EXPECT_EQ(rows.GetItemCount(), 3);
+    EXPECT_EQ(rows.GetVisibleCount(), 2); // the filter of the last run still holds
+    EXPECT_EQ(rows.GetItemText(1, 2), "E");
+    EXPECT_EQ(copies.aData.size(), 3u);
+
+    FillRows(rows, copies, "");
+    EXPECT_EQ(rows.GetItemCount(), 0);
+}
+
+TEST(CountLabels, ShowTheCounts)
+{
+    const sCountLabels labels = CountLabels(0, 12, -1);
+    EXPECT_EQ(labels.strTotal, "Total No of Records = 0");
+    EXPECT_EQ(labels.strValid, "No of Valid Records = 12");
+    EXPECT_EQ(labels.strError, "No of Error Records = -1");
+}
+
+// --- Continue ----------------------------------------------------------------
+
+class CRecordingHost : public CImportHost
+{
+public:
+    explicit CRecordingHost(int nRefuseAt = 0) : m_nRefuseAt(nRefuseAt) {}
+
+    BOOL AcceptRecord(int nLine, CRecordMap *pRecord) override
+    {
+        m_log += std::to_string(nLine) + "{";
+        for (const auto &[field, value] : *pRecord)
+            m_log += field + "=" + value + ";";
+        m_log += "}";
+        return ++m_nCalls != m_nRefuseAt;
+    }
+    void ReportLineError(int, CString, CString) override {}
+    BOOL AcceptLineValues(CStringArray *) override { return TRUE; }
+    void AcceptRecords(CString) override {}
+
+    std::string m_log;
+    int m_nCalls = 0;
+    int m_nRefuseAt;
+};
+
+struct ContinueCase
+{
+    const char *name;
+    CString strRows;
+    int nRefuseAt; // the call that the host refuses; 0: none
+    std::string log;
+    bool bAllHandedOver;
+};
+
+class HandOverTest : public testing::TestWithParam<ContinueCase>
+{
+};
+
+TEST_P(HandOverTest, HandsTheValidRecordsToTheHost)
+{
+    const ContinueCase &c = GetParam();
+    CRecordingHost host(c.nRefuseAt);
+    EXPECT_EQ(HandOverValidRecords(c.strRows, {"Validation", "Success/Error", "Name", "Count"}, &host), c.bAllHandedOver);
+    EXPECT_EQ(host.m_log, c.log);
+}
+
+const ContinueCase kContinueCases[] = {
+    {"OnlyOkRows", "OK,Success,AAA,10,7,\nError,Bad amount,BBB,5,8,\n", 0, "7{Count=10;Name=AAA;}", true},
+    {"FewerValuesThanFields", "OK,Success,AAA,\n", 0, "0{Count=;Name=AAA;}", true},
+    {"SurplusTokensLastRecordCounts", "OK,Success,A,1,7,B,2,8,C", 0, "0{Count=;Name=C;}", true},
+    {"NothingAfterSuccess", "OK,Success,\nOK,,,\nOK\n", 0, "", true},
+    {"LinesAreTrimmed", "  OK,Success,A,1,3,  \r\n\n", 0, "3{Count=1;Name=A;}", true},
+    {"FirstTokenMustBeOk", "ok,Success,A,1,3,\nOKAY,Success,A,1,3,\n", 0, "", true},
+    {"RefusalStops", "OK,S,A,1,1,\nOK,S,B,2,2,\nOK,S,C,3,3,\n", 2, "1{Count=1;Name=A;}2{Count=2;Name=B;}", false},
+    {"RefusingEveryRecord", "OK,S,A,1,1,\nOK,S,B,2,2,\n", 1, "1{Count=1;Name=A;}", false},
+    {"EmptyResult", "", 0, "", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Continue, HandOverTest, testing::ValuesIn(kContinueCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(HandOver, ContinueAgainStartsFromTheFirstLine)
+{
+    CRecordingHost host(2);
+    const CString rows = "OK,S,A,1,\nOK,S,B,2,\nOK,S,C,3,\n";
+    const CStringArray columns{"Validation", "Success/Error", "Name"};
+    EXPECT_FALSE(HandOverValidRecords(rows, columns, &host));
+    EXPECT_TRUE(HandOverValidRecords(rows, columns, &host));
+    EXPECT_EQ(host.m_log, "1{Name=A;}2{Name=B;}1{Name=A;}2{Name=B;}3{Name=C;}");
+}
+
+TEST(HandOver, WithoutFieldsOrHostNothingIsHandedOver)
+{
+    CRecordingHost host;
+    EXPECT_TRUE(HandOverValidRecords("OK,Success,5,\n", {"Validation", "Success/Error"}, &host));
+    EXPECT_TRUE(HandOverValidRecords("OK,Success,5,\n", {}, &host));
+    EXPECT_EQ(host.m_log, "");
+    EXPECT_FALSE(HandOverValidRecords("OK,Success,A,1,\n", {"Validation", "Success/Error", "Name"}, nullptr));
+}
+
+} // namespace
