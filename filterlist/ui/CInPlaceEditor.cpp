@@ -1,0 +1,87 @@
+#include "filterlist/ui/CInPlaceEditor.h"
+
+#include "filterlist/ui/CEndLabelEditEvent.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+void CInPlaceEditor::Abandon(const QWidget *pParent)
+{
+    if (m_pWindow && m_pWindow->parentWidget() == pParent) {
+        m_bEditing = false;
+        delete m_pWindow;
+    }
+}
+
+void CInPlaceEditor::BeginEdit(int nItem, int nSubItem, const CString &strText)
+{
+    m_nItem = nItem;
+    m_nSubItem = nSubItem;
+    m_bCancelled = false;
+    m_strStartText = strText;
+    m_bEditing = true;
+}
+
+void CInPlaceEditor::AttachWindow(QWidget *pWindow)
+{
+    m_pWindow = pWindow;
+    pWindow->installEventFilter(this);
+}
+
+void CInPlaceEditor::EndToParent()
+{
+    if (m_pWindow && m_pWindow->parentWidget())
+        m_pWindow->parentWidget()->setFocus(Qt::OtherFocusReason);
+}
+
+void CInPlaceEditor::EndToParentWithKey(const QKeyEvent *pKey)
+{
+    EndToParent();
+    QWidget *pFocus = QApplication::focusWidget();
+    if (!pFocus || pFocus == m_pWindow)
+        return;
+    QKeyEvent key(pKey->type(), pKey->key(), pKey->modifiers(), pKey->text(), pKey->isAutoRepeat(), ushort(pKey->count()));
+    QCoreApplication::sendEvent(pFocus, &key);
+}
+
+bool CInPlaceEditor::eventFilter(QObject *pWatched, QEvent *pEvent)
+{
+    if (pWatched != m_pWindow)
+        return false;
+    switch (pEvent->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+        return HandleKey(static_cast<QKeyEvent *>(pEvent));
+    case QEvent::FocusOut:
+        // The editor's own drop-down list or context menu keeps the edit going.
+        if (m_bEditing && !QApplication::activePopupWidget())
+            ReportAndClose();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void CInPlaceEditor::ReportAndClose()
+{
+    m_bEditing = false;
+    const QPointer<QWidget> pWindow = m_pWindow;
+    QWidget *pParent = pWindow->parentWidget();
+
+    NMLVDISPINFO info;
+    info.hdr.hwndFrom = pParent;
+    info.hdr.idFrom = 0;
+    info.hdr.code = LVN_ENDLABELEDIT;
+    info.item.mask = LVIF_TEXT;
+    info.item.iItem = m_nItem;
+    info.item.iSubItem = m_nSubItem;
+    info.item.pszText = m_bCancelled ? m_strStartText : GetWindowText();
+    info.item.cchTextMax = info.item.pszText.GetLength();
+    if (pParent) {
+        CEndLabelEditEvent notify(info);
+        QCoreApplication::sendEvent(pParent, &notify);
+    }
+    if (pWindow)
+        pWindow->deleteLater();
+}
