@@ -1,0 +1,309 @@
+#include "listctrl/core/ColumnProfile.h"
+#include "listctrl/ui/CCommonListCtrl.h"
+#include "listctrl/ui/CControlPos.h"
+#include "listctrl/ui/CListRegistry.h"
+#include "listctrl/ui/DlgCtrlId.h"
+#include "platform/core/Prompts.h"
+
+#include "TempBase.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+// Records the menus the list would show instead of showing them.
+class CTestList : public CCommonListCtrl
+{
+public:
+    using CCommonListCtrl::CCommonListCtrl;
+    QStringList m_shown;
+
+protected:
+    void TrackPopupMenu(QMenu *pMenu) override
+    {
+        for (QAction *a : pMenu->actions())
+            m_shown << a->text();
+        delete pMenu;
+    }
+};
+
+QStringList Describe(QMenu *menu)
+{
+    QStringList items;
+    for (QAction *a : menu->actions())
+        items << QStringLiteral("%1=%2%3").arg(a->text()).arg(a->data().toInt()).arg(a->isEnabled() ? "" : " grey");
+    delete menu;
+    return items;
+}
+
+// Three columns: text (type 3), whole number (1), decimal (2).
+void Fill(CCommonListCtrl &list, const std::vector<std::array<const char *, 3>> &rows)
+{
+    const char *names[] = {"Name", "Count", "Amount"};
+    const int types[] = {3, 1, 2};
+    for (int i = 0; i < 3; ++i) {
+        list.m_aColInfo.Add(MakeColInfo(names[i], 60, LVCFMT_LEFT, types[i]));
+        list.m_mapColIndex[names[i]] = i;
+    }
+    list.BuildColumns();
+    for (const auto &row : rows) {
+        const int item = list.InsertItem(list.GetItemCount(), row[0]);
+        list.SetItemText(item, 1, row[1]);
+        list.SetItemText(item, 2, row[2]);
+        list.SetItemData(item, DWORD(item + 100));
+    }
+}
+
+QString Column(const CCommonListCtrl &list, int nCol)
+{
+    QStringList cells;
+    for (int r = 0; r < list.GetItemCount(); ++r)
+        cells << QString::fromLatin1(list.GetItemText(r, nCol).c_str());
+    return cells.join(',');
+}
+
+} // namespace
+
+class CCommonListCtrlTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_base = std::make_unique<CTempBase>();
+        SetPrompts(&m_prompts);
+        m_prompts.m_messages.RemoveAll();
+        m_dialog = std::make_unique<QDialog>();
+        m_list = new CTestList;
+        m_list->Create(m_dialog.get(), 5000);
+        m_list->resize(400, 300);
+        m_dialog->resize(420, 320);
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    }
+    void cleanup()
+    {
+        m_dialog.reset();
+        SetPrompts(nullptr);
+        m_base.reset();
+    }
+
+    void headerClicksSortAndMarkTheHeader()
+    {
+        Fill(*m_list, {{{"b", "10", "2.5"}}, {{"B", "9", "NA"}}, {{"a", "-1", "-"}}, {{"c", "10", "0"}}});
+        QHeaderView *header = m_list->GetHeaderCtrl();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(0) + 5, 5));
+        QCOMPARE(Column(*m_list, 0), QString("B,a,b,c")); // column 0 was sorted at start: ascending
+        QCOMPARE(m_list->GetSortImage(0), 1);
+
+        m_list->OnColumnClick(2);
+        QCOMPARE(Column(*m_list, 2), QString("2.5,0,NA,-"));
+        QCOMPARE(m_list->GetSortImage(2), 0);
+        QCOMPARE(m_list->GetSortImage(0), 2);
+        m_list->OnColumnClick(2);
+        QCOMPARE(Column(*m_list, 2), QString("NA,-,0,2.5"));
+        QCOMPARE(m_list->GetSortImage(2), 1);
+        for (int r = 0; r < 4; ++r) // item data travels with its row
+            QCOMPARE(m_list->GetItemData(r), DWORD(100 + QString("b,B,a,c").split(',').indexOf(
+                                                             QString::fromLatin1(m_list->GetItemText(r, 0).c_str()))));
+        m_list->OnColumnClick(1);
+        QCOMPARE(Column(*m_list, 1), QString("10,10,9,-1"));
+    }
+
+    void menusListTheirCommands_data()
+    {
+        QTest::addColumn<bool>("header");
+        QTest::addColumn<bool>("flag");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("rows") << false << true
+                              << QStringList{"Write to Excel\tShift+E=1229", "Read from Excel=1230 grey",
+                                             "Draw Grid Lines\tShift+G=2222"};
+        QTest::newRow("rows, no Excel") << false << false
+                                        << QStringList{"Write to Excel\tShift+E=1229 grey", "Read from Excel=1230 grey",
+                                                       "Draw Grid Lines\tShift+G=2222"};
+        QTest::newRow("header") << true << true
+                                << QStringList{"Reposition Columns=1224", "Fit to Data=1226", "Fit to Header Size=1227",
+                                               "Fit to Window=1228"};
+        QTest::newRow("header, no reposition")
+            << true << false << QStringList{"Fit To Data=1226", "Fit to Header Size=1227", "Fit to Window=1228"};
+    }
+    void menusListTheirCommands()
+    {
+        QFETCH(bool, header);
+        QFETCH(bool, flag);
+        QFETCH(QStringList, items);
+        m_list->m_bWriteToExcel = flag;
+        m_list->m_bRepositionMenu = flag;
+        QCOMPARE(Describe(header ? m_list->BuildHeaderMenu() : m_list->BuildRowMenu()), items);
+    }
+
+    void rightClicksChooseTheMenu()
+    {
+        Fill(*m_list, {{{"a", "1", "1"}}});
+        QContextMenuEvent rowClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(m_list->viewport(), &rowClick);
+        QCOMPARE(m_list->m_shown.value(0), QString("Write to Excel\tShift+E"));
+        m_list->m_shown.clear();
+        emit m_list->GetHeaderCtrl()->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(m_list->m_shown.value(0), QString("Reposition Columns"));
+    }
+
+    void commandsRun()
+    {
+        CCommonListCtrl *seen = nullptr;
+        CCommonListCtrl::SetRepositionHandler([&](CCommonListCtrl *p) { seen = p; });
+        QMenu *menu = m_list->BuildHeaderMenu();
+        menu->actions().at(0)->trigger();
+        delete menu;
+        CCommonListCtrl::SetRepositionHandler(nullptr);
+        QCOMPARE(seen, m_list);
+
+        m_list->OnCommand(IDM_WRITE_TO_EXCEL);
+        m_list->OnCommand(IDM_READ_FROM_EXCEL);
+        QCOMPARE(m_prompts.m_messages, (CStringArray{"No Items in the List", "not available"}));
+    }
+
+    void fitCommandsSetWidths()
+    {
+        Fill(*m_list, {{{"a", "1", "1"}}});
+        m_list->OnCommand(IDM_FIT_TO_DATA);
+        QCOMPARE(m_list->GetColumnWidth(0), 50);
+        m_list->OnCommand(IDM_FIT_TO_WINDOW);
+        QCOMPARE(m_list->GetColumnWidth(2), m_list->viewport()->width() / 3);
+        QCOMPARE(m_list->GetHeaderCtrl()->model()->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                 QString("Count"));
+        m_list->DeleteColumn(0); // tooltips move with their columns
+        QCOMPARE(m_list->GetHeaderCtrl()->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                 QString("Count"));
+    }
+
+    void keys()
+    {
+        Fill(*m_list, {{{"a", "1", "1"}}, {{"b", "2", "2"}}});
+        QTest::keyClick(m_list, Qt::Key_A); // at most the type-ahead search
+        QVERIFY(m_list->selectionModel()->selectedRows().size() < 2);
+        QTest::keyClick(m_list, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(m_list->selectionModel()->selectedRows().size(), 2);
+
+        const bool grid = m_list->showGrid();
+        QTest::keyClick(m_list, Qt::Key_G, Qt::ShiftModifier);
+        QCOMPARE(m_list->showGrid(), !grid);
+        QTest::keyClick(m_list, Qt::Key_G, Qt::ShiftModifier | Qt::ControlModifier);
+        QTest::keyClick(m_list, Qt::Key_G, Qt::ShiftModifier);
+        QCOMPARE(m_list->showGrid(), grid);
+
+        QKeyEvent shiftE(QEvent::KeyPress, Qt::Key_E, Qt::ShiftModifier);
+        QVERIFY(m_list->PreTranslateKey(&shiftE));
+        QKeyEvent ctrlShiftE(QEvent::KeyPress, Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier);
+        QVERIFY(!m_list->PreTranslateKey(&ctrlShiftE));
+        QTest::keyClick(m_list, Qt::Key_Menu);
+        QCOMPARE(m_list->m_shown.size(), 3);
+    }
+
+    void copyPutsBytesOnTheClipboard()
+    {
+        Fill(*m_list, {{{"r0", "0", "0"}}, {{"r\xe9", "1", "a\tb"}}, {{"r2", "2", "2"}}, {{"r3", "3", ""}}});
+        m_list->GetHeaderCtrl()->moveSection(2, 0); // on-screen order does not count
+        const auto select = [&](int r) {
+            m_list->selectionModel()->select(m_list->model()->index(r, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        };
+        select(3);
+        select(1);
+        QTest::keyClick(m_list, Qt::Key_C, Qt::ControlModifier);
+        const QByteArray expected("r\xe9\t1\ta\tb\t\nr3\t3\t\t\n");
+        QCOMPARE(QByteArray::fromStdString(m_list->m_strClipText), expected);
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data("text/plain"), expected);
+    }
+
+    void profileRoundTripAndReposition()
+    {
+        m_list->m_strProfileName = "Validation List";
+        Fill(*m_list, {});
+        CArray<int> defs = {2, 0};
+        CArray<int> widths = {70, 90};
+        QSignalSpy spy(m_list, &CCommonListCtrl::columnsRepositioned);
+        m_list->ApplyColumnLayout(defs, widths);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), 5000);
+        QCOMPARE(m_list->m_nFirstColDef, 2);
+        m_list->SaveColumnProfile();
+        QCOMPARE(m_base->Read(kListIniFileName), std::string("[Validation List]\nCOLUMNPROFILE=0,1,90,1,-1,0,2,0,70\n"));
+
+        CTestList again;
+        again.m_strProfileName = "Validation List";
+        Fill(again, {});
+        QCOMPARE(again.GetColumnCount(), 2);
+        QCOMPARE(again.GetColumnHeading(0), CString("Amount"));
+        QCOMPARE(again.GetColumnWidth(1), 90);
+        QVERIFY(m_prompts.m_messages.IsEmpty());
+    }
+
+    void initialisationLookAndRegistry()
+    {
+        QCOMPARE(theListRegistry.front(), m_list);
+        m_base->Write(kListIniFileName, "[CUSTOMIZE_LISTS]\r\n77=FFFFFF,0\r\n");
+        CTestList coloured;
+        coloured.Create(m_dialog.get(), 77);
+        QCOMPARE(theListRegistry.front(), &coloured);
+        QCOMPARE(coloured.palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(coloured.palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(coloured.font().family(), QString("MS Shell Dlg 2"));
+
+        QWidget plain;
+        CTestList lonely;
+        lonely.Create(&plain, 77);
+        QCOMPARE(lonely.palette().color(QPalette::Text), QColor(0, 255, 0));
+        QVERIFY(std::find(theListRegistry.begin(), theListRegistry.end(), &lonely) == theListRegistry.end());
+    }
+
+    void controlsFollowTheDialog()
+    {
+        QWidget dlg;
+        dlg.resize(400, 300);
+        auto *grow = new QWidget(&dlg);
+        auto *move = new QWidget(&dlg);
+        grow->setGeometry(10, 10, 100, 100);
+        move->setGeometry(300, 250, 50, 20);
+        SetDlgCtrlID(grow, 5000);
+        SetDlgCtrlID(move, -1);
+        CControlPos pos;
+        QVERIFY(!pos.AddControl(5000, CP_SIZE_X));
+        pos.SetParent(&dlg);
+        QVERIFY(pos.AddControl(5000, CP_SIZE_X | CP_SIZE_Y));
+        QVERIFY(pos.AddControl(-1, CP_MOVE_X | CP_MOVE_Y));
+        QVERIFY(!pos.AddControl(7, CP_MOVE_X));
+        dlg.resize(500, 350);
+        pos.MoveControls();
+        QCOMPARE(grow->geometry(), QRect(10, 10, 200, 150));
+        QCOMPARE(move->geometry(), QRect(400, 300, 50, 20));
+        dlg.resize(300, 200);
+        pos.MoveControls();
+        QCOMPARE(grow->geometry(), QRect(10, 10, 100, 100));
+        dlg.resize(350, 250);
+        pos.MoveControls();
+        QCOMPARE(move->geometry(), QRect(300, 250, 50, 20));
+    }
+
+private:
+    std::unique_ptr<CTempBase> m_base;
+    CScriptedPrompts m_prompts;
+    std::unique_ptr<QDialog> m_dialog;
+    CTestList *m_list = nullptr;
+};
+
+QTEST_MAIN(CCommonListCtrlTest)
+#include "CCommonListCtrlTest.moc"

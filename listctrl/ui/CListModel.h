@@ -1,0 +1,73 @@
+// The data model behind a common list: its columns (heading, alignment,
+// sort image, header tooltip) and, for the plain list, its rows. Cell texts
+// are always read through the list's GetItemText, so a derived list that
+// keeps its rows elsewhere derives this model, overrides rowCount() and
+// still gets display, sorting and copying right.
+#ifndef TARNIW_LISTCTRL_CLISTMODEL_H
+#define TARNIW_LISTCTRL_CLISTMODEL_H
+
+#include "listctrl/core/CListRows.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+class CCommonListCtrl;
+
+class CListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    // Header data role holding a column's sort image (-1: none).
+    static constexpr int SortImageRole = Qt::UserRole + 1;
+
+    explicit CListModel(CCommonListCtrl *pList);
+
+    // Columns.
+    int InsertColumn(int nCol, const CString &strHeading, int nFormat);
+    bool RemoveColumn(int nCol);
+    int ColumnCount() const { return int(m_columns.size()); }
+    CString ColumnHeading(int nCol) const;
+    int ColumnFormat(int nCol) const;
+    void SetColumnImage(int nCol, int nImage);
+    int ColumnImage(int nCol) const;
+    void SetColumnTip(int nCol, const CString &strTip);
+
+    // Rows of the plain list.
+    CListRows &Rows() { return m_rows; }
+    const CListRows &Rows() const { return m_rows; }
+    int InsertRow(int nItem, const CString &strText);
+    bool SetCell(int nItem, int nSubItem, const CString &strText);
+    bool RemoveRow(int nItem);
+    void RemoveAllRows();
+    // Row r becomes the former row aOrder[r]; selection and current row
+    // follow their rows.
+    void ApplyRowOrder(const std::vector<int> &aOrder);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+protected:
+    CCommonListCtrl *List() const { return m_pList; }
+
+private:
+    struct Column
+    {
+        CString strHeading;
+        int nFormat = 0;
+        int nImage = -1;
+        CString strTip;
+    };
+    bool IsColumn(int nCol) const { return nCol >= 0 && nCol < ColumnCount(); }
+
+    CCommonListCtrl *m_pList;
+    std::vector<Column> m_columns;
+    CListRows m_rows;
+};
+
+// Qt alignment for a column format.
+Qt::Alignment AlignmentOf(int nFormat);
+
+#endif

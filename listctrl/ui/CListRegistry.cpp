@@ -1,0 +1,3 @@
+#include "listctrl/ui/CListRegistry.h"
+
+CListRegistry theListRegistry;
