@@ -1,0 +1,93 @@
+// The fifteen entries of the module, exported by their plain names.
+#include "tarniw/TarnIW.h"
+
+#include "host/ModulePrompts.h"
+#include "host/TarnIWGlobals.h"
+#include "host/core/CTarnIWEntries.h"
+
+namespace {
+CTarnIWEntries Entries()
+{
+    InstallModulePrompts();
+    return CTarnIWEntries(theTemplateDlg);
+}
+}
+
+extern "C" {
+
+void InvokeTemplateDlg(CImportHost *host, CStringArray *fields, CString className)
+{
+    Entries().InvokeTemplateDlg(host, fields, className);
+}
+
+void Load_Saved_File_and_Template(CImportHost *host, CStringArray *fields, CString className)
+{
+    Entries().Load_Saved_File_and_Template(host, fields, className);
+}
+
+void SetFields(CStringArray *fields)
+{
+    Entries().SetFields(fields);
+}
+
+void Save_Template_From_Application(CStringArray *fields, CString className, CString templateName)
+{
+    Entries().Save_Template_From_Application(fields, className, templateName);
+}
+
+void ClearAllSavedTemplate()
+{
+    Entries().ClearAllSavedTemplate();
+}
+
+void ClearCurrentClassTemplate(CString className)
+{
+    Entries().ClearCurrentClassTemplate(className);
+}
+
+void Save_File_As_CSV(CStringArray *lines, CString className)
+{
+    Entries().Save_File_As_CSV(lines, className);
+}
+
+void Save_File_As_DOT(CStringArray *lines, CString className)
+{
+    Entries().Save_File_As_DOT(lines, className);
+}
+
+void Load_CSV_File_Directly(CImportHost *host, CString className)
+{
+    Entries().Load_CSV_File_Directly(host, className);
+}
+
+void Save_File_As_CSV_From_FileName(CStringArray *lines, CString fileName, CString className)
+{
+    Entries().Save_File_As_CSV_From_FileName(lines, fileName, className);
+}
+
+void Load_CSV_File_Directly_From_FileName(CImportHost *host, CString fileName, CString className)
+{
+    Entries().Load_CSV_File_Directly_From_FileName(host, fileName, className);
+}
+
+void ClearAllSavedFileValues()
+{
+    Entries().ClearAllSavedFileValues();
+}
+
+void ClearCurrentClassFileValues(CString className)
+{
+    Entries().ClearCurrentClassFileValues(className);
+}
+
+void TarnIm_ShowValidationDlg(CImportHost *host, CString records, CVerdictMap *verdicts)
+{
+    Entries().TarnIm_ShowValidationDlg(host, records, verdicts);
+}
+
+// No module window consumes host messages yet.
+int TarnIWPreTranslateMessage(MSG *)
+{
+    return 0;
+}
+}

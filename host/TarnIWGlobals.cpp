@@ -1,0 +1,13 @@
+// The global objects, defined in this one file so that they are constructed
+// in this order when the module loads and destroyed in reverse when it
+// unloads. Constructing them creates no windows.
+#include "host/TarnIWGlobals.h"
+
+// 1. Framework state: the module needs none of its own so far.
+// 2. theListRegistry, the registry of live common lists, goes here.
+// 3. theFilterText, the filter popup, goes here.
+// 4. theApp, the application object, goes here.
+// 5. theReposition, the column reposition dialog, goes here.
+// 6. theValidationDlg, the Validation dialog, goes here.
+// 7. The Template dialog object.
+CTemplateDlg theTemplateDlg;
