@@ -203,8 +203,18 @@ void CCommonListCtrl::BuildColumns()
     const CColumnLayout layout = BuildColumnLayout(m_aColInfo, m_aDefaultColPos, bProfile ? &strProfile : nullptr);
     m_aColPos = layout.aColPos;
     m_nFirstColDef = layout.nFirstColDef;
-    for (const CColumnSpec &column : layout.aColumns)
-        InsertColumn(GetColumnCount(), column.strHeading, column.nFormat, column.nWidth);
+    InsertColumns(layout.aColumns);
+}
+
+void CCommonListCtrl::InsertColumns(const std::vector<CColumnSpec> &aColumns)
+{
+    const int nFirst = GetColumnCount();
+    std::vector<std::pair<CString, int>> columns;
+    for (const CColumnSpec &column : aColumns)
+        columns.emplace_back(column.strHeading, column.nFormat);
+    m_pModel->AppendColumns(columns);
+    for (size_t i = 0; i < aColumns.size(); ++i)
+        SetColumnWidth(nFirst + int(i), aColumns[i].nWidth);
 }
 
 void CCommonListCtrl::SaveColumnProfile()
@@ -236,10 +246,12 @@ void CCommonListCtrl::ApplyColumnLayout(const CArray<int> &aDefs, const CArray<i
         shown.push_back(d);
     }
     m_nFirstColDef = shown.empty() ? m_nFirstColDef : shown.front();
+    std::vector<CColumnSpec> columns;
     for (int d : shown) {
         const tsTarnColInfoWiz &info = m_aColInfo.GetAt(d);
-        InsertColumn(GetColumnCount(), info.szName, info.nFormat, m_aColWidth.GetAt(d));
+        columns.push_back({d, info.szName, info.nFormat, m_aColWidth.GetAt(d)});
     }
+    InsertColumns(columns);
     if (FindParentDialog())
         emit columnsRepositioned(GetDlgCtrlID());
 }

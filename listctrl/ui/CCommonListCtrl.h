@@ -15,7 +15,7 @@
 #ifndef TARNIW_LISTCTRL_CCOMMONLISTCTRL_H
 #define TARNIW_LISTCTRL_CCOMMONLISTCTRL_H
 
-#include "listctrl/core/TarnColInfo.h"
+#include "listctrl/core/ColumnProfile.h"
 
 #include <QTableView>
 
@@ -181,6 +181,7 @@ private:
     void UpdateRowHeight();
     void EraseEmptyArea();
     int DefinitionAt(int nCol) const;
+    void InsertColumns(const std::vector<CColumnSpec> &aColumns);
 
     CListModel *m_pModel = nullptr;
     DWORD m_dwExStyle = 0;

@@ -35,6 +35,16 @@ int CListModel::InsertColumn(int nCol, const CString &strHeading, int nFormat)
     return nCol;
 }
 
+void CListModel::AppendColumns(const std::vector<std::pair<CString, int>> &aColumns)
+{
+    if (aColumns.empty())
+        return;
+    beginInsertColumns(QModelIndex(), ColumnCount(), ColumnCount() + int(aColumns.size()) - 1);
+    for (const auto &column : aColumns)
+        m_columns.push_back(Column{column.first, column.second, -1, CString()});
+    endInsertColumns();
+}
+
 bool CListModel::RemoveColumn(int nCol)
 {
     if (!IsColumn(nCol))

@@ -25,6 +25,9 @@ public:
 
     // Columns.
     int InsertColumn(int nCol, const CString &strHeading, int nFormat);
+    // Appends several columns at once (one header update for all), each as
+    // (heading, format).
+    void AppendColumns(const std::vector<std::pair<CString, int>> &aColumns);
     bool RemoveColumn(int nCol);
     int ColumnCount() const { return int(m_columns.size()); }
     CString ColumnHeading(int nCol) const;
