@@ -213,6 +213,19 @@ private Q_SLOTS:
         QCOMPARE(m_list->m_shown.size(), 3);
     }
 
+    void rowTooltipsComeFromTheProvider()
+    {
+        Fill(*m_list, {{{"a", "1", "1"}}, {{"b", "2", "2"}}});
+        const QModelIndex cell = m_list->model()->index(1, 2);
+        QVERIFY(!cell.data(Qt::ToolTipRole).isValid());
+        m_list->m_pfnTipText = [](int nRow, CString &text, CCommonListCtrl *) {
+            text.Format("row %d", nRow);
+            return nRow == 1 ? TRUE : FALSE;
+        };
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QString("row 1"));
+        QVERIFY(!m_list->model()->index(0, 0).data(Qt::ToolTipRole).isValid());
+    }
+
     void copyPutsBytesOnTheClipboard()
     {
         Fill(*m_list, {{{"r0", "0", "0"}}, {{"r\xe9", "1", "a\tb"}}, {{"r2", "2", "2"}}, {{"r3", "3", ""}}});
