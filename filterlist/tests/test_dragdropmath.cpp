@@ -56,8 +56,9 @@ TEST_P(InsertionMarkTest, LiesBelowTheItemsTopOrOnTheLastBottom)
     const MarkCase &c = GetParam();
     const sMarkLine mark = InsertionMark(c.geo, c.nIndex);
     EXPECT_EQ(mark.bVisible, c.bVisible);
-    if (c.bVisible)
+    if (c.bVisible) {
         EXPECT_EQ(mark.y, c.y);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, InsertionMarkTest, testing::Values(
