@@ -82,7 +82,8 @@ void CComboListCtrl::mousePressEvent(QMouseEvent *pEvent)
     int nItem = -1;
     int nSubItem = -1;
     const bool bLeft = pEvent->button() == Qt::LeftButton;
-    if (bLeft && !HitTestCell(pEvent->position().toPoint(), nItem, nSubItem)) {
+    m_bPressDropped = bLeft && !HitTestCell(pEvent->position().toPoint(), nItem, nSubItem);
+    if (m_bPressDropped) {
         pEvent->accept();
         return;
     }
@@ -99,6 +100,25 @@ void CComboListCtrl::mousePressEvent(QMouseEvent *pEvent)
         EditCell(nItem, nSubItem);
     } catch (const CInvalidArgException &) {
         // The owner failed on a bad index: the click is abandoned.
+    }
+}
+
+void CComboListCtrl::mouseMoveEvent(QMouseEvent *pEvent)
+{
+    // A dropped press does not start a drag selection either.
+    if (m_bPressDropped)
+        pEvent->accept();
+    else
+        QTableView::mouseMoveEvent(pEvent);
+}
+
+void CComboListCtrl::mouseReleaseEvent(QMouseEvent *pEvent)
+{
+    if (m_bPressDropped && pEvent->button() == Qt::LeftButton) {
+        m_bPressDropped = false;
+        pEvent->accept();
+    } else {
+        QTableView::mouseReleaseEvent(pEvent);
     }
 }
 

@@ -41,6 +41,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *pEvent) override;
+    void mouseMoveEvent(QMouseEvent *pEvent) override;
+    void mouseReleaseEvent(QMouseEvent *pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent *pEvent) override;
     void scrollContentsBy(int dx, int dy) override;
     bool viewportEvent(QEvent *pEvent) override;
@@ -60,6 +62,7 @@ private:
 
     CComboListModel *m_pModel;
     int m_nId = 0;
+    bool m_bPressDropped = false; // a left press on no cell, until its release
 };
 
 #endif
