@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <numeric>
+#include <string_view>
 
 namespace {
 
@@ -17,18 +17,22 @@ void Notify(IFilterRowsObserver *pObserver, void (IFilterRowsObserver::*fn)(Args
 }
 
 template <class T>
-int Order(const T &a, const T &b)
+bool Less(const T &a, const T &b)
 {
-    return a < b ? -1 : (b < a ? 1 : 0);
+    return a < b;
 }
 
 // atof can give NaN ("nan"); it sorts below every number so that the order
 // stays total.
-int Order(double a, double b)
+bool Less(double a, double b)
 {
-    if (std::isnan(a) || std::isnan(b))
-        return Order(!std::isnan(a), !std::isnan(b));
-    return Order<double>(a, b);
+    return std::isnan(a) ? !std::isnan(b) : a < b;
+}
+
+template <class T>
+int Order(const T &a, const T &b)
+{
+    return Less(a, b) ? -1 : (Less(b, a) ? 1 : 0);
 }
 
 // The sort keys by type code: 1 atoi, 4 atol, 2 and 5 atof, 3 and 6 the
@@ -74,6 +78,89 @@ auto WithKey(int nType, Fn &&fn)
     default:
         return fn(TextKey());
     }
+}
+
+// A text sort key that settles most comparisons on its first eight bytes,
+// read as one big-endian number; the order is that of the bytes.
+struct sPrefixedText
+{
+    std::uint64_t nPrefix;
+    std::string_view text;
+
+    bool operator<(const sPrefixedText &other) const
+    {
+        return nPrefix != other.nPrefix ? nPrefix < other.nPrefix : text < other.text;
+    }
+};
+
+std::uint64_t Prefix(std::string_view text)
+{
+    std::uint64_t nPrefix = 0;
+    for (size_t i = 0; i < 8; ++i)
+        nPrefix = (nPrefix << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return nPrefix;
+}
+
+// The rows in key order (nDir -1 ascending, +1 descending); rows with equal
+// keys keep their order.
+template <class K>
+CArray<int> RowsInKeyOrder(std::vector<std::pair<K, int>> &items, int nDir)
+{
+    std::stable_sort(items.begin(), items.end(), [nDir](const auto &a, const auto &b) {
+        return nDir < 0 ? Less(a.first, b.first) : nDir > 0 && Less(b.first, a.first);
+    });
+    CArray<int> aRows;
+    aRows.reserve(items.size());
+    for (const auto &item : items)
+        aRows.push_back(item.second);
+    return aRows;
+}
+
+// Sorting reads each row's text once and turns it into its key.
+template <class Key, class ReadText>
+CArray<int> SortedRows(Key, const CArray<int> &aRows, int nDir, const ReadText &readText)
+{
+    std::vector<std::pair<typename Key::Type, int>> items;
+    items.reserve(aRows.size());
+    CString strText;
+    for (const int nRow : aRows) {
+        readText(nRow, strText);
+        items.emplace_back(Key::Of(strText), nRow);
+    }
+    return RowsInKeyOrder(items, nDir);
+}
+
+// Texts are kept one after another in one block while they are sorted.
+template <class ReadText>
+CArray<int> SortedRows(TextKey, const CArray<int> &aRows, int nDir, const ReadText &readText)
+{
+    std::string block;
+    std::vector<size_t> aEnds;
+    aEnds.reserve(aRows.size());
+    CString strText;
+    for (const int nRow : aRows) {
+        readText(nRow, strText);
+        block += strText;
+        aEnds.push_back(block.size());
+    }
+    const auto textAt = [&](size_t i) {
+        const size_t nStart = i ? aEnds[i - 1] : 0;
+        return std::string_view(block.data() + nStart, aEnds[i] - nStart);
+    };
+    // Bytes that every text begins with decide nothing; the keys start after.
+    const std::string_view first = aRows.empty() ? std::string_view() : textAt(0);
+    size_t nCommon = first.size();
+    for (size_t i = 1; i < aRows.size() && nCommon > 0; ++i) {
+        const std::string_view text = textAt(i).substr(0, nCommon);
+        nCommon = size_t(std::mismatch(text.begin(), text.end(), first.begin()).first - text.begin());
+    }
+    std::vector<std::pair<sPrefixedText, int>> items;
+    items.reserve(aRows.size());
+    for (size_t i = 0; i < aRows.size(); ++i) {
+        const std::string_view text = textAt(i).substr(nCommon);
+        items.push_back({{Prefix(text), text}, aRows[i]});
+    }
+    return RowsInKeyOrder(items, nDir);
 }
 
 } // namespace
@@ -263,33 +350,16 @@ void CFilterRows::SortShownRows()
     if (!m_pLayout || m_nSortDef < 0)
         throw CInvalidArgException();
     m_sort.nSortType = m_pLayout->ColumnType(m_nSortDef);
+    if (!IsSortType(m_sort.nSortType))
+        return;
+    const auto readText = [this](int nRow, CString &strText) {
+        strText.clear();
+        FetchText(m_aRows[size_t(nRow)].dwData, m_nSortDef, strText);
+    };
     BeginReset();
-    if (IsSortType(m_sort.nSortType)) {
-        // Each row's key is read once; the comparison of the keys is the
-        // one CompareVisibleRows makes of the texts.
-        WithKey(m_sort.nSortType, [this](auto key) {
-            using Key = decltype(key);
-            std::vector<typename Key::Type> aKeys;
-            aKeys.reserve(m_aVisible.size());
-            CString strText;
-            for (const int nRow : m_aVisible) {
-                strText.clear();
-                FetchText(m_aRows[size_t(nRow)].dwData, m_nSortDef, strText);
-                aKeys.push_back(Key::Of(strText));
-            }
-            std::vector<int> aOrder(aKeys.size());
-            std::iota(aOrder.begin(), aOrder.end(), 0);
-            const int nDir = m_sort.nSortDir;
-            std::stable_sort(aOrder.begin(), aOrder.end(), [&](int a, int b) {
-                return nDir * Order(aKeys[size_t(b)], aKeys[size_t(a)]) < 0;
-            });
-            CArray<int> aSorted;
-            aSorted.reserve(aOrder.size());
-            for (const int i : aOrder)
-                aSorted.push_back(m_aVisible[size_t(i)]);
-            m_aVisible.swap(aSorted);
-        });
-    }
+    m_aVisible = WithKey(m_sort.nSortType, [&](auto key) {
+        return SortedRows(key, m_aVisible, m_sort.nSortDir, readText);
+    });
     EndReset();
 }
 
