@@ -141,7 +141,6 @@ void TestComboListCtrl::init()
     m_pList->SetDlgCtrlID(ListId);
     m_pList->m_pNotifyWnd = &m_owner;
     m_pList->setShowGrid(true);
-    m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pList->InsertColumn(0, "File Values", 80);
     m_pList->InsertColumn(1, "Template Fields", 80);
     m_pList->InsertColumn(2, "Third", 80);

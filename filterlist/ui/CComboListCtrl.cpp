@@ -30,6 +30,7 @@ CComboListCtrl::CComboListCtrl(CReportRows &rows, QWidget *pParent)
     setTabKeyNavigation(false);
     setEditTriggers(NoEditTriggers);
     setShowGrid(false);
+    setSelectionBehavior(SelectRows);
     setWordWrap(false);
     setHorizontalScrollMode(ScrollPerPixel);
     verticalHeader()->hide();

@@ -49,8 +49,9 @@ int CInPlaceCombo::SelectString(int nStartAfter, const CString &str)
     if (!Combo() || nCount == 0)
         return -1;
     const QString strPrefix = ToDisplay(str);
+    const int nFrom = qMax(nStartAfter, -1);
     for (int k = 1; k <= nCount; ++k) {
-        const int i = ((nStartAfter + k) % nCount + nCount) % nCount;
+        const int i = (nFrom + k) % nCount;
         if (ToDisplay(m_entries[size_t(i)]).startsWith(strPrefix, Qt::CaseInsensitive)) {
             Combo()->setCurrentIndex(i);
             return i;

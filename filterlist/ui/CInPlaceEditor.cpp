@@ -3,7 +3,6 @@
 #include "filterlist/ui/CEndLabelEditEvent.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 
 void CInPlaceEditor::Abandon(const QWidget *pParent)
