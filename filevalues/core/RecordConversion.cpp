@@ -91,7 +91,7 @@ CString ConvertRecordLines(CLineReader &reader, const CConversionInput &input, C
         if (progress && nLine % kProgressLines == 0)
             progress(reader.BytesRead(), reader.FileSize());
         if (nLine == kRecordsSampleLines)
-            ReserveForWholeFile(records, reader.BytesRead(), reader.FileSize());
+            ReserveForWholeFile(records, nLine, reader.BytesRead(), reader.FileSize());
         const std::string_view line = TrimCsvLine(raw);
         if (values.size() < nFields) {
             ReportLine(pHost, nLine, line, kValuesLesser);

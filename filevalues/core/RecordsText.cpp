@@ -10,12 +10,13 @@ void AppendLineNumber(std::string &text, int nLine)
     text.push_back(',');
 }
 
-void ReserveForWholeFile(std::string &text, long long bytesRead, long long fileSize)
+void ReserveForWholeFile(std::string &text, int nLines, long long bytesRead, long long fileSize)
 {
     if (bytesRead <= 0 || fileSize <= bytesRead)
         return;
-    const double rate = double(text.size()) / double(bytesRead);
-    const double whole = rate * double(fileSize) * 1.0625 + 65536.0;
+    const double scale = double(fileSize) / double(bytesRead);
+    const double lines = double(nLines) * scale;
+    const double whole = double(text.size()) * scale * 1.25 + lines * 12.0 + 65536.0;
     if (whole > double(text.capacity()))
         text.reserve(size_t(whole));
 }

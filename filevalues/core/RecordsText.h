@@ -10,8 +10,9 @@ constexpr int kRecordsSampleLines = 4096;
 // The line number in decimal followed by ",".
 void AppendLineNumber(std::string &text, int nLine);
 
-// Reserves room for the whole file at the rate of output to input seen so
-// far, so the text grows without copying itself again and again.
-void ReserveForWholeFile(std::string &text, long long bytesRead, long long fileSize);
+// Reserves room for the whole file at the rate of output to input seen in
+// the first nLines lines, with room to spare for longer line numbers, so the
+// text never copies itself. Reserved pages cost no memory until written.
+void ReserveForWholeFile(std::string &text, int nLines, long long bytesRead, long long fileSize);
 
 #endif

@@ -52,7 +52,7 @@ bool ImportLinesWithTemplate(CLineReader &reader, const CSavedTemplate &tpl, CIm
             return false;
         ++nLine;
         if (nLine == kRecordsSampleLines)
-            ReserveForWholeFile(records, reader.BytesRead(), reader.FileSize());
+            ReserveForWholeFile(records, nLine, reader.BytesRead(), reader.FileSize());
         if (values.size() < nColumns) {
             const std::string_view line = TrimCsvLine(raw);
             ReportLine(pHost, nLine, line, kValuesLesser);
