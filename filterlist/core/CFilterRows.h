@@ -106,7 +106,8 @@ public:
     CString GetItemText(int nPos, int nColumn) const;
 
     // Rebuilds the shown rows, in storage order, from the filter text of
-    // each display column (empty: no filter).
+    // each header column (empty: no filter). Without a descriptor or without
+    // header columns it does nothing.
     void ApplyFilters(const CStringArray &aFilterTexts);
     // Whether a data value passes the filters of the last run.
     bool RowPassesFilters(std::uintptr_t dwData) const;
