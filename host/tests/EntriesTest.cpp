@@ -1,34 +1,12 @@
 #include "host/core/CTarnIWEntries.h"
 #include "RecordingHost.h"
+#include "RecordingWindow.h"
 #include "TempBase.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 using Lines = std::vector<std::string>;
-
-// Writes down what the model asks of its window, with the host in effect.
-class CRecordingWindow : public ITemplateDlgWindow
-{
-public:
-    explicit CRecordingWindow(const CTemplateDlg &dlg) : m_dlg(dlg) {}
-    void CreateIfNeeded() override { Note("create"); }
-    void ShowWindow() override { Note("show"); }
-    void BringToTopAndCentre() override { Note("top"); }
-    void EndDialog() override { Note("end"); }
-    void RepaintNow() override { Note("repaint"); }
-    void LockUpdates(bool bLock) override { Note(bLock ? "lock" : "unlock"); }
-    void ConversionProgress(long long, long long) override { Note("progress"); }
-
-    Lines m_calls;
-
-private:
-    void Note(const std::string &call)
-    {
-        m_calls.push_back(call + (m_dlg.m_pHost ? "+host" : "") + " rows=" + std::to_string(m_dlg.m_lstConstants.GetItemCount()));
-    }
-    const CTemplateDlg &m_dlg;
-};
 
 struct CEntriesFixture
 {

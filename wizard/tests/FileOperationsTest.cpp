@@ -1,4 +1,5 @@
 #include "DlgFixture.h"
+#include "RecordingWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -154,4 +155,33 @@ TEST(FileOperations, UnsafeClassNamesReachNoPath)
         EXPECT_FALSE(f.base.Exists("FileValues"));
         EXPECT_FALSE(f.base.Exists("Templates"));
     }
+}
+
+// With a window the conversion reports its progress and ends the dialog;
+// the records are the same as without one.
+TEST(FileOperations, ContinueReportsProgressToTheWindow)
+{
+    std::string file;
+    for (int i = 0; i < 10000; ++i)
+        file += "v" + std::to_string(i) + ",\n";
+    std::string withWindow, without;
+    for (bool bWindow : {true, false}) {
+        CDlgFixture f({"A"});
+        CRecordingWindow window(f.dlg);
+        if (bWindow)
+            f.dlg.SetWindow(&window);
+        f.Prompts().QueueAnswer(f.base.Write("in.csv", file));
+        f.dlg.BrowseCsvFile();
+        f.dlg.OnCellEditDone(CTemplateDlg::IDC_FILEVALUES, 0, 1, "A");
+        f.dlg.ContinueImport();
+        ASSERT_EQ(f.host.m_calls.size(), 1u);
+        (bWindow ? withWindow : without) = f.host.m_calls[0];
+        if (!bWindow)
+            continue;
+        EXPECT_EQ(window.m_calls, (Lines{"repaint+host rows=0", "lock+host rows=0", "unlock+host rows=0", "end+host rows=0"}));
+        ASSERT_EQ(window.m_progress.size(), 2u);
+        EXPECT_LT(window.m_progress[0].first, window.m_progress[1].first);
+        EXPECT_EQ(window.m_progress[1].second, (long long)file.size());
+    }
+    EXPECT_EQ(withWindow, without);
 }
