@@ -98,12 +98,17 @@ void CTemplateDlg::AssignFieldToColumn(int nRow, int nColumn, const CString &str
     m_lstFileValues.SetItemText(nRow, nColumn, strText);
 }
 
-void CTemplateDlg::OnGetCellChoices(int nListId, CStringArray &choices) const
+void CTemplateDlg::OnGetCellChoices(int nListId, CStringArray &choices)
 {
     if (nListId != IDC_FILEVALUES)
         return;
     const CStringArray mine = GetColumnChoices();
     choices.insert(choices.end(), mine.begin(), mine.end());
+}
+
+void CTemplateDlg::OnCellEditDone(int nListId, const NMLVDISPINFO &info)
+{
+    OnCellEditDone(nListId, info.item.iItem, info.item.iSubItem, info.item.pszText);
 }
 
 void CTemplateDlg::OnCellEditDone(int nListId, int nRow, int nColumn, const CString &strText)

@@ -7,12 +7,13 @@
 #define TARNIW_WIZARD_CTEMPLATEDLG_H
 
 #include "filterlist/core/CReportRows.h"
+#include "filterlist/core/ICellEditOwner.h"
 #include "tarniw/ImportHost.h"
 #include "wizard/core/ITemplateDlgWindow.h"
 
 class CLineReader;
 
-class CTemplateDlg
+class CTemplateDlg : public ICellEditOwner
 {
 public:
     // Control ids of the two lists.
@@ -36,8 +37,10 @@ public:
     // The end of a cell edit in "Template Fields": the field the cell showed
     // returns to the constants, the chosen one leaves them.
     void AssignFieldToColumn(int nRow, int nColumn, const CString &strText);
-    // UWM_GETCELLCHOICES and UWM_CELLEDITDONE of the two lists.
-    void OnGetCellChoices(int nListId, CStringArray &choices) const;
+    // UWM_GETCELLCHOICES and UWM_CELLEDITDONE of the two lists, whose owner
+    // for cell editing this object is.
+    void OnGetCellChoices(int nListId, CStringArray &choices) override;
+    void OnCellEditDone(int nListId, const NMLVDISPINFO &info) override;
     void OnCellEditDone(int nListId, int nRow, int nColumn, const CString &strText);
 
     // Store folders of the current class.
