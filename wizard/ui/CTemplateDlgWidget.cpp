@@ -1,0 +1,88 @@
+#include "wizard/ui/CTemplateDlgWidget.h"
+
+#include "filterlist/ui/CComboListCtrl.h"
+#include "resources/core/Resource.h"
+#include "resources/ui/DlgLayout.h"
+#include "wizard/core/CTemplateDlg.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace
+{
+const char szDlgId[] = "dlgId";
+constexpr int FileValuesColumnWidth = 145;
+constexpr int ConstantsColumnWidth = 135;
+}
+
+CTemplateDlgWidget::CTemplateDlgWidget(CTemplateDlg &dlg, ICellEditOwner *pOwner)
+{
+    // Creation order is tab order and stacking order: the group boxes lie
+    // under the buttons they frame.
+    m_pFileValues = CreateList(dlg.m_lstFileValues, IDC_FILEVALUES_LIST, "File Values", "Template Fields",
+                               FileValuesColumnWidth, pOwner);
+    m_pConstants = CreateList(dlg.m_lstConstants, IDC_CONSTANTS_LIST, "Constant Fields", "Constant Values",
+                              ConstantsColumnWidth, pOwner);
+    CreateGroupBox("FileValue");
+    CreateCommandButton(IDC_BROWSE, "Browse");
+    CreateCommandButton(IDC_SAVE_FILE, "SaveFile");
+    CreateGroupBox("TemplateField");
+    CreateCommandButton(IDC_LOAD_TEMPLATE, "Load");
+    CreateCommandButton(IDC_SAVE_TEMPLATE, "Save");
+    CreateCommandButton(IDC_CONTINUE, "Continue");
+    connect(CreateButton(IDOK, "OK"), &QPushButton::clicked, this, &QDialog::accept);
+    connect(CreateButton(IDCANCEL, "Cancel"), &QPushButton::clicked, this, &QDialog::reject);
+    ApplyDlgTemplate(this, GetDlgTemplate(IDD_TEMPLATE));
+}
+
+QPushButton *CTemplateDlgWidget::Button(int nId) const
+{
+    const auto it = m_buttons.find(nId);
+    return it == m_buttons.end() ? nullptr : it->second;
+}
+
+void CTemplateDlgWidget::keyPressEvent(QKeyEvent *pEvent)
+{
+    // The default button is hidden, and Qt only presses a visible one.
+    const bool bEnter = pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter;
+    const bool bPlain = (pEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (bEnter && bPlain) {
+        Button(IDOK)->click();
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
+}
+
+CComboListCtrl *CTemplateDlgWidget::CreateList(CReportRows &rows, int nId, const char *pszFirst,
+                                               const char *pszSecond, int nWidth, ICellEditOwner *pOwner)
+{
+    auto *pList = new CComboListCtrl(rows, this);
+    pList->setProperty(szDlgId, nId);
+    pList->SetDlgCtrlID(nId);
+    pList->setShowGrid(true);
+    pList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    pList->m_pNotifyWnd = pOwner;
+    pList->InsertColumn(0, pszFirst, nWidth);
+    pList->InsertColumn(1, pszSecond, nWidth);
+    return pList;
+}
+
+void CTemplateDlgWidget::CreateGroupBox(const char *pszTitle)
+{
+    auto *pBox = new QGroupBox(QString::fromLatin1(pszTitle), this);
+    pBox->setProperty(szDlgId, IDC_STATIC);
+}
+
+QPushButton *CTemplateDlgWidget::CreateButton(int nId, const char *pszText)
+{
+    auto *pButton = new QPushButton(QString::fromLatin1(pszText), this);
+    pButton->setProperty(szDlgId, nId);
+    m_buttons[nId] = pButton;
+    return pButton;
+}
+
+void CTemplateDlgWidget::CreateCommandButton(int nId, const char *pszText)
+{
+    connect(CreateButton(nId, pszText), &QPushButton::clicked, this, [this, nId] { Q_EMIT commandClicked(nId); });
+}
