@@ -1,0 +1,103 @@
+#include "listctrl/core/ColumnReposition.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// "a,b,c" to items; "" gives none.
+CStringArray Split(const std::string &s)
+{
+    CStringArray items;
+    size_t start = 0;
+    while (!s.empty() && start <= s.size()) {
+        const size_t comma = s.find(',', start);
+        items.Add(s.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        start = comma == std::string::npos ? s.size() + 1 : comma + 1;
+    }
+    return items;
+}
+
+std::string Join(const CStringArray &items)
+{
+    std::string s;
+    for (const CString &item : items)
+        s += (s.empty() ? "" : ",") + item;
+    return s;
+}
+
+TEST(ColumnRepositionTest, FindAndSortIgnoreCaseAndMatchPrefixes)
+{
+    const CStringArray items = Split("Amount Due,amount,Code");
+    EXPECT_EQ(FindStringPrefix(items, "AMOUNT"), 0);
+    EXPECT_EQ(FindStringPrefix(items, "amount d"), 0);
+    EXPECT_EQ(FindStringPrefix(items, "co"), 2);
+    EXPECT_EQ(FindStringPrefix(items, "Amount Due!"), -1);
+    EXPECT_EQ(FindStringPrefix(CStringArray(), ""), -1);
+
+    const CStringArray sorted = Split("alpha,Beta,beta,gamma");
+    EXPECT_EQ(SortedInsertIndex(sorted, "BETA"), 3); // after its equals
+    EXPECT_EQ(SortedInsertIndex(sorted, "Alp"), 0);
+    EXPECT_EQ(SortedInsertIndex(sorted, "zeta"), 4);
+}
+
+struct LoadCase
+{
+    const char *name;
+    const char *defs;    // definition names, width 10 * (index + 1)
+    const char *header;  // header texts in column order
+    std::vector<int> order; // each column's place in the header's order
+    const char *visible;
+    const char *hidden;
+    const char *widths;  // widths of the definitions after loading
+};
+
+class LoadTest : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadTest, FillsBothBoxes)
+{
+    const LoadCase &c = GetParam();
+    CArray<tsTarnColInfoWiz> defs;
+    for (const CString &name : Split(c.defs))
+        defs.Add(MakeColInfo(name, 10 * (defs.GetSize() + 1)));
+    std::vector<sHeaderItem> header;
+    const CStringArray texts = Split(c.header);
+    for (int i = 0; i < texts.GetSize(); ++i)
+        header.push_back({texts.GetAt(i), 100 + i, c.order.at(size_t(i))});
+
+    const sColumnLists lists = LoadColumnLists(defs, header);
+    EXPECT_EQ(Join(lists.aVisible), c.visible);
+    EXPECT_EQ(Join(lists.aHidden), c.hidden);
+    std::string widths;
+    for (const tsTarnColInfoWiz &def : defs)
+        widths += (widths.empty() ? "" : ",") + std::to_string(lists.mapColInfo.at(def.szName).nWidth);
+    EXPECT_EQ(widths, c.widths);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, LoadTest,
+    ::testing::Values(
+        LoadCase{"DefinitionOrder", "A,B,C", "A,B,C", {0, 1, 2}, "A,B,C", "", "100,101,102"},
+        LoadCase{"ThirdDraggedFirst", "A,B,C", "A,B,C", {1, 2, 0}, "C,A,B", "", "100,101,102"},
+        LoadCase{"HiddenSortedIgnoringCase", "b,C,a,D", "D", {0}, "D", "a,b,C", "10,20,30,100"},
+        LoadCase{"NoColumns", "", "", {}, "", "", ""},
+        LoadCase{"NoneShown", "A,B", "", {}, "", "A,B", "10,20"},
+        LoadCase{"LongerNameShownHidesShorter", "Amount,Amount Due", "Amount Due", {0}, "Amount Due", "",
+                 "10,100"},
+        LoadCase{"LongerNameSwallowsShorterShownAfterIt", "Amount,Amount Due", "Amount Due,Amount", {0, 1},
+                 "Amount Due", "", "10,100"},
+        LoadCase{"DuplicateNamesListedOnce", "X,X,Y", "X,X", {0, 1}, "X", "Y", "100,100,30"},
+        LoadCase{"UnknownHeadingListed", "A", "A,Extra", {0, 1}, "A,Extra", "", "100"}),
+    [](const ::testing::TestParamInfo<LoadCase> &info) { return std::string(info.param.name); });
+
+TEST(ColumnRepositionTest, LayoutWidthsFollowTheVisibleNames)
+{
+    CMap<CString, int> index{{"A", 0}, {"B", 1}};
+    CMap<CString, tsTarnColInfoWiz> info{{"A", MakeColInfo("A", 15)}, {"B", MakeColInfo("B", 25)}};
+    CArray<int> defs;
+    CArray<int> widths;
+    BuildRepositionLayout(Split("B,Extra,A"), index, info, defs, widths);
+    EXPECT_EQ(defs, (CArray<int>{1, 0}));
+    EXPECT_EQ(widths, (CArray<int>{25, kUnknownColumnWidth, 15}));
+}
+
+} // namespace

@@ -1,0 +1,267 @@
+#include "listctrl/ui/CReposition.h"
+
+#include "filterlist/ui/CDragDropListCtrl.h"
+#include "listctrl/ui/CCommonListCtrl.h"
+#include "listctrl/ui/DlgCtrlId.h"
+#include "platform/core/Prompts.h"
+#include "platform/ui/DisplayText.h"
+#include "resources/core/Resource.h"
+#include "resources/ui/DlgLayout.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+// The header is read through a 256-byte text buffer.
+const int nMaxHeaderText = 255;
+
+// Items keep their bytes in Qt::UserRole and show them converted.
+CString ItemText(const QListWidget &box, int i)
+{
+    return CString(box.item(i)->data(Qt::UserRole).toByteArray().toStdString());
+}
+
+CStringArray Items(const QListWidget &box)
+{
+    CStringArray aItems;
+    for (int i = 0; i < box.count(); ++i)
+        aItems.Add(ItemText(box, i));
+    return aItems;
+}
+
+// The selected items in ascending index order.
+CStringArray SelectedItems(const QListWidget &box)
+{
+    CStringArray aItems;
+    for (int i = 0; i < box.count(); ++i) {
+        if (box.item(i)->isSelected())
+            aItems.Add(ItemText(box, i));
+    }
+    return aItems;
+}
+
+// nIndex -1 appends.
+void InsertString(QListWidget &box, int nIndex, const CString &strText)
+{
+    auto *pItem = new QListWidgetItem(ToDisplay(strText));
+    pItem->setData(Qt::UserRole, QByteArray(strText.data(), strText.GetLength()));
+    box.insertItem(nIndex < 0 ? box.count() : nIndex, pItem);
+}
+
+// The hidden box is sorted by this rather than by Qt, which would compare
+// with regard to case.
+void AddSorted(QListWidget &box, const CString &strText)
+{
+    InsertString(box, SortedInsertIndex(Items(box), strText), strText);
+}
+
+void DeleteString(QListWidget &box, int nIndex)
+{
+    if (nIndex >= 0 && nIndex < box.count())
+        delete box.takeItem(nIndex);
+}
+
+int FindString(const QListWidget &box, const CString &strText)
+{
+    return FindStringPrefix(Items(box), strText);
+}
+
+void FillBox(QListWidget &box, const CStringArray &aItems)
+{
+    box.clear();
+    for (const CString &strText : aItems)
+        InsertString(box, -1, strText);
+}
+
+CString FormatMessage(const char *pszFormat, const CString &strName)
+{
+    CString strMsg;
+    strMsg.Format(pszFormat, strName.c_str());
+    return strMsg;
+}
+
+template <class T>
+T *AddControl(QDialog *pDlg, T *pWidget, int nID)
+{
+    ::SetDlgCtrlID(pWidget, nID);
+    pWidget->setParent(pDlg);
+    return pWidget;
+}
+
+// Group box captions are drawn blue.
+QGroupBox *AddGroup(QDialog *pDlg, const char *pszTitle, int nID)
+{
+    auto *pGroup = AddControl(pDlg, new QGroupBox(QString::fromLatin1(pszTitle)), nID);
+    QPalette pal = pGroup->palette();
+    pal.setColor(QPalette::WindowText, Qt::blue);
+    pal.setColor(QPalette::Text, Qt::blue);
+    pGroup->setPalette(pal);
+    return pGroup;
+}
+
+QPushButton *AddButton(QDialog *pDlg, const char *pszText, int nID)
+{
+    return AddControl(pDlg, new QPushButton(QString::fromLatin1(pszText)), nID);
+}
+
+} // namespace
+
+CReposition::CReposition()
+{
+    CCommonListCtrl::SetRepositionHandler([this](CCommonListCtrl *pList) { Open(pList); });
+}
+
+CReposition::~CReposition()
+{
+    CCommonListCtrl::SetRepositionHandler(nullptr);
+    QObject::disconnect(m_listGone);
+    if (QCoreApplication::instance())
+        delete m_pDlg.data();
+}
+
+void CReposition::Open(CCommonListCtrl *pList)
+{
+    if (!m_pDlg)
+        Create(pList);
+    AttachTo(pList);
+    m_pDlg->show();
+    m_pDlg->raise();
+    m_pDlg->activateWindow();
+    LoadFromList(pList);
+}
+
+void CReposition::Create(QWidget *pParent)
+{
+    m_pDlg = new QDialog(pParent);
+    // Created in the template's order, which is also the tab order; the
+    // boxes lie above their group boxes.
+    AddGroup(m_pDlg, "Hidden columns", IDC_HIDDEN_GROUP);
+    m_lstHidden = AddControl(m_pDlg, new CDragDropListCtrl, IDC_HIDDEN_LIST);
+    QPushButton *pToVisible = AddButton(m_pDlg, ">", IDC_TO_VISIBLE);
+    QPushButton *pToHidden = AddButton(m_pDlg, "<", IDC_TO_HIDDEN);
+    AddGroup(m_pDlg, "Visible Columns", IDC_VISIBLE_GROUP);
+    m_lstVisible = AddControl(m_pDlg, new CDragDropListCtrl, IDC_VISIBLE_LIST);
+    QPushButton *pSave = AddButton(m_pDlg, "Save", IDC_REPOSITION_SAVE);
+    QPushButton *pCancel = AddButton(m_pDlg, "Cancel", IDCANCEL);
+    ApplyDlgTemplate(m_pDlg, GetDlgTemplate(IDD_REPOSITION));
+
+    QObject::connect(pToVisible, &QPushButton::clicked, m_pDlg, [this] { OnToVisible(); });
+    QObject::connect(pToHidden, &QPushButton::clicked, m_pDlg, [this] { OnToHidden(); });
+    QObject::connect(pSave, &QPushButton::clicked, m_pDlg, [this] { OnSave(); });
+    QObject::connect(pCancel, &QPushButton::clicked, m_pDlg, &QDialog::reject);
+    QObject::connect(m_lstHidden, &QListWidget::doubleClicked, m_pDlg, [this] { OnDblClkHidden(); });
+    QObject::connect(m_lstVisible, &QListWidget::doubleClicked, m_pDlg, [this] { OnDblClkVisible(); });
+}
+
+// The window stays a child of the list that opened it last, and lets go of
+// the list when it is destroyed.
+void CReposition::AttachTo(CCommonListCtrl *pList)
+{
+    if (m_pDlg->parentWidget() != pList)
+        m_pDlg->setParent(pList, m_pDlg->windowFlags());
+    QObject::disconnect(m_listGone);
+    m_listGone = QObject::connect(pList, &QObject::destroyed, m_pDlg, [this] { OnListDestroyed(); });
+}
+
+void CReposition::OnListDestroyed()
+{
+    m_pList = nullptr;
+    m_pDlg->hide();
+    m_pDlg->setParent(nullptr, m_pDlg->windowFlags());
+}
+
+void CReposition::LoadFromList(CCommonListCtrl *pList)
+{
+    m_pList = pList;
+    std::vector<sHeaderItem> aHeader;
+    for (int c = 0; c < pList->GetColumnCount(); ++c)
+        aHeader.push_back({pList->GetColumnHeading(c).Left(nMaxHeaderText), pList->GetColumnWidth(c),
+                           pList->GetColumnOrder(c)});
+    sColumnLists lists = LoadColumnLists(pList->m_aColInfo, aHeader);
+    m_mapColInfo = std::move(lists.mapColInfo);
+    FillBox(*m_lstHidden, lists.aHidden);
+    FillBox(*m_lstVisible, lists.aVisible);
+}
+
+void CReposition::OnToVisible()
+{
+    const CStringArray aMoved = SelectedItems(*m_lstHidden);
+    for (const CString &strName : aMoved)
+        InsertString(*m_lstVisible, -1, strName);
+    for (const CString &strName : aMoved)
+        DeleteString(*m_lstHidden, FindString(*m_lstHidden, strName));
+}
+
+void CReposition::OnToHidden()
+{
+    CStringArray aMoved;
+    for (const CString &strName : SelectedItems(*m_lstVisible)) {
+        if (IsFixed(strName)) {
+            AfxMessageBox(FormatMessage("Can not hide %s", strName));
+            // The message box runs the event loop; the list may have gone.
+            if (!m_lstVisible)
+                return;
+            continue;
+        }
+        AddSorted(*m_lstHidden, strName);
+        aMoved.Add(strName);
+    }
+    for (const CString &strName : aMoved)
+        DeleteString(*m_lstVisible, FindString(*m_lstVisible, strName));
+}
+
+void CReposition::OnDblClkHidden()
+{
+    const int i = m_lstHidden->currentRow();
+    if (i < 0)
+        return;
+    const CString strName = ItemText(*m_lstHidden, i);
+    DeleteString(*m_lstHidden, i);
+    InsertString(*m_lstVisible, -1, strName);
+}
+
+void CReposition::OnDblClkVisible()
+{
+    const int i = m_lstVisible->currentRow();
+    if (i < 0)
+        return;
+    const CString strName = ItemText(*m_lstVisible, i);
+    if (IsFixed(strName)) {
+        AfxMessageBox(FormatMessage("Cant not Hide %s", strName));
+        return;
+    }
+    DeleteString(*m_lstVisible, i);
+    AddSorted(*m_lstHidden, strName);
+}
+
+void CReposition::OnSave()
+{
+    if (m_pList) {
+        try {
+            CArray<int> aDefs;
+            CArray<int> aWidths;
+            BuildRepositionLayout(Items(*m_lstVisible), m_pList->m_mapColIndex, m_mapColInfo, aDefs, aWidths);
+            // Takes every column away first, then inserts the new ones.
+            m_pList->ApplyColumnLayout(aDefs, aWidths);
+            m_pList->SaveColumnProfile();
+        } catch (const CInvalidArgException &) {
+            return; // abandoned: the dialog stays open
+        }
+    }
+    // A failed save showed a message box, during which the list may have gone.
+    if (m_pDlg)
+        m_pDlg->accept();
+}
+
+bool CReposition::IsFixed(const CString &strName) const
+{
+    if (!m_pList)
+        return false;
+    const CStringArray &aFixed = m_pList->m_aFixedCols;
+    return std::find(aFixed.begin(), aFixed.end(), strName) != aFixed.end();
+}

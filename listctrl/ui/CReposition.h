@@ -1,0 +1,65 @@
+// The column reposition dialog: the user chooses which columns of a common
+// list are shown and in which order, and Save lays the list out anew, stores
+// the layout as the list's column profile and tells its owning dialog.
+//
+// One object serves every list. It installs itself as what "Reposition
+// Columns" opens; its window is created on the first opening with the list as
+// parent, moves to the list that opens it next, and is afterwards only shown
+// and hidden. When the list it belongs to goes away while it is open, the
+// window closes and lets go of the list.
+#ifndef TARNIW_LISTCTRL_CREPOSITION_H
+#define TARNIW_LISTCTRL_CREPOSITION_H
+
+#include "listctrl/core/ColumnReposition.h"
+
+#include <QMetaObject>
+#include <QPointer>
+
+class CCommonListCtrl;
+class CDragDropListCtrl;
+class QDialog;
+class QWidget;
+
+class CReposition
+{
+public:
+    CReposition();
+    ~CReposition();
+    CReposition(const CReposition &) = delete;
+    CReposition &operator=(const CReposition &) = delete;
+
+    // "Reposition Columns" of pList: create or re-parent the window, show and
+    // raise it, and load it from the list.
+    void Open(CCommonListCtrl *pList);
+    // Fills both boxes from the list's definitions and its header.
+    void LoadFromList(CCommonListCtrl *pList);
+
+    // The window's commands.
+    void OnToVisible();
+    void OnToHidden();
+    void OnDblClkHidden();
+    void OnDblClkVisible();
+    void OnSave();
+
+    // The window (nullptr before the first opening) and what it works on.
+    QDialog *GetDialog() const { return m_pDlg; }
+    CDragDropListCtrl *HiddenBox() const { return m_lstHidden; }
+    CDragDropListCtrl *VisibleBox() const { return m_lstVisible; }
+    CCommonListCtrl *GetList() const { return m_pList; }
+    const CMap<CString, tsTarnColInfoWiz> &GetColInfo() const { return m_mapColInfo; }
+
+private:
+    void Create(QWidget *pParent);
+    void AttachTo(CCommonListCtrl *pList);
+    void OnListDestroyed();
+    bool IsFixed(const CString &strName) const;
+
+    QPointer<QDialog> m_pDlg;
+    QPointer<CDragDropListCtrl> m_lstHidden;  // 1009: columns not shown, sorted
+    QPointer<CDragDropListCtrl> m_lstVisible; // 1007: columns shown, in display order
+    QPointer<CCommonListCtrl> m_pList;
+    CMap<CString, tsTarnColInfoWiz> m_mapColInfo; // definitions by name, shown widths as loaded
+    QMetaObject::Connection m_listGone;
+};
+
+#endif
