@@ -11,18 +11,25 @@ CTarnIWEntries Entries()
     InstallModulePrompts();
     return CTarnIWEntries(theTemplateDlg);
 }
+
+// For the entries that may show a window or a file dialog.
+CTarnIWEntries WindowEntries()
+{
+    theApp.InitInstance();
+    return Entries();
+}
 }
 
 extern "C" {
 
 void InvokeTemplateDlg(CImportHost *host, CStringArray *fields, CString className)
 {
-    Entries().InvokeTemplateDlg(host, fields, className);
+    WindowEntries().InvokeTemplateDlg(host, fields, className);
 }
 
 void Load_Saved_File_and_Template(CImportHost *host, CStringArray *fields, CString className)
 {
-    Entries().Load_Saved_File_and_Template(host, fields, className);
+    WindowEntries().Load_Saved_File_and_Template(host, fields, className);
 }
 
 void SetFields(CStringArray *fields)
@@ -47,17 +54,17 @@ void ClearCurrentClassTemplate(CString className)
 
 void Save_File_As_CSV(CStringArray *lines, CString className)
 {
-    Entries().Save_File_As_CSV(lines, className);
+    WindowEntries().Save_File_As_CSV(lines, className);
 }
 
 void Save_File_As_DOT(CStringArray *lines, CString className)
 {
-    Entries().Save_File_As_DOT(lines, className);
+    WindowEntries().Save_File_As_DOT(lines, className);
 }
 
 void Load_CSV_File_Directly(CImportHost *host, CString className)
 {
-    Entries().Load_CSV_File_Directly(host, className);
+    WindowEntries().Load_CSV_File_Directly(host, className);
 }
 
 void Save_File_As_CSV_From_FileName(CStringArray *lines, CString fileName, CString className)
@@ -82,12 +89,11 @@ void ClearCurrentClassFileValues(CString className)
 
 void TarnIm_ShowValidationDlg(CImportHost *host, CString records, CVerdictMap *verdicts)
 {
-    Entries().TarnIm_ShowValidationDlg(host, records, verdicts);
+    WindowEntries().TarnIm_ShowValidationDlg(host, records, verdicts);
 }
 
-// No module window consumes host messages yet.
-int TarnIWPreTranslateMessage(MSG *)
+int TarnIWPreTranslateMessage(MSG *msg)
 {
-    return 0;
+    return theApp.PreTranslateMessage(msg, ModuleWindows());
 }
 }

@@ -3,11 +3,22 @@
 // unloads. Constructing them creates no windows.
 #include "host/TarnIWGlobals.h"
 
+#include "wizard/ui/CTemplateDlgWidget.h"
+#include "wizard/ui/CTemplateDlgWindow.h"
+
 // 1. Framework state: the module needs none of its own so far.
 // 2. theListRegistry, the registry of live common lists, goes here.
 // 3. theFilterText, the filter popup, goes here.
-// 4. theApp, the application object, goes here.
+// 4. The application object.
+CTarnIWApp theApp;
 // 5. theReposition, the column reposition dialog, goes here.
 // 6. theValidationDlg, the Validation dialog, goes here.
 // 7. The Template dialog object.
 CTemplateDlg theTemplateDlg;
+// Its window, built on the first show.
+CTemplateDlgWindow theTemplateDlgWindow(theTemplateDlg);
+
+std::vector<QWidget *> ModuleWindows()
+{
+    return {theTemplateDlgWindow.Dialog()};
+}

@@ -2,8 +2,17 @@
 #ifndef TARNIW_HOST_TARNIWGLOBALS_H
 #define TARNIW_HOST_TARNIWGLOBALS_H
 
+#include "host/CTarnIWApp.h"
 #include "wizard/core/CTemplateDlg.h"
 
+#include <vector>
+
+class QWidget;
+
+extern CTarnIWApp theApp;
 extern CTemplateDlg theTemplateDlg;
+
+// The module's top-level windows that exist so far.
+std::vector<QWidget *> ModuleWindows();
 
 #endif
