@@ -51,7 +51,6 @@ QAction *AddCommand(QMenu *pMenu, const char *pszText, int nID, bool bEnabled = 
 CCommonListCtrl::CCommonListCtrl(QWidget *parent)
     : QTableView(parent)
 {
-    setHorizontalHeader(new CListHeader(this));
     verticalHeader()->hide();
     setItemDelegate(new CListItemDelegate(this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -59,12 +58,7 @@ CCommonListCtrl::CCommonListCtrl(QWidget *parent)
     setWordWrap(false);
     setSortingEnabled(false);
     SetListModel(new CListModel(this));
-    SetExtendedStyle(0);
-
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int nCol) { RunAction([=] { OnColumnClick(nCol); }); });
-    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this,
-            [this] { TrackPopupMenu(BuildHeaderMenu()); });
+    SetHeader(new CListHeader(this));
 }
 
 CCommonListCtrl::~CCommonListCtrl()
@@ -495,6 +489,15 @@ void CCommonListCtrl::SetListModel(CListModel *pModel)
     m_pModel = pModel;
     setModel(pModel);
     delete pOld;
+}
+
+void CCommonListCtrl::SetHeader(CListHeader *pHeader)
+{
+    setHorizontalHeader(pHeader);
+    connect(pHeader, &QHeaderView::sectionClicked, this,
+            [this](int nCol) { RunAction([=] { OnColumnClick(nCol); }); });
+    connect(pHeader, &QWidget::customContextMenuRequested, this, [this] { TrackPopupMenu(BuildHeaderMenu()); });
+    SetExtendedStyle(m_dwExStyle);
 }
 
 void CCommonListCtrl::TrackPopupMenu(QMenu *pMenu)

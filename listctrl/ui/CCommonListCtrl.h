@@ -21,6 +21,7 @@
 
 #include <functional>
 
+class CListHeader;
 class CListModel;
 class QDialog;
 class QMenu;
@@ -164,6 +165,9 @@ protected:
     // own model; the list takes ownership.
     void SetListModel(CListModel *pModel);
     CListModel *ListModel() const { return m_pModel; }
+    // A derived list with a header of its own installs it here; the list
+    // takes ownership and the header's clicks and menu work as before.
+    void SetHeader(CListHeader *pHeader);
     // Shows a context menu at the cursor and deletes it afterwards.
     virtual void TrackPopupMenu(QMenu *pMenu);
     // Runs a user action; an out-of-range index abandons it.
