@@ -33,11 +33,6 @@ CCommonListCtrl::RepositionFn &RepositionHandler()
     return fn;
 }
 
-QColor FromColorRef(COLORREF cr)
-{
-    return QColor(int(cr & 0xFF), int((cr >> 8) & 0xFF), int((cr >> 16) & 0xFF));
-}
-
 QAction *AddCommand(QMenu *pMenu, const char *pszText, int nID, bool bEnabled = true)
 {
     QAction *action = pMenu->addAction(QString::fromLatin1(pszText));
@@ -47,6 +42,11 @@ QAction *AddCommand(QMenu *pMenu, const char *pszText, int nID, bool bEnabled = 
 }
 
 } // namespace
+
+QColor FromColorRef(COLORREF cr)
+{
+    return QColor(int(cr & 0xFF), int((cr >> 8) & 0xFF), int((cr >> 16) & 0xFF));
+}
 
 CCommonListCtrl::CCommonListCtrl(QWidget *parent)
     : QTableView(parent)
@@ -363,6 +363,15 @@ void CCommonListCtrl::WriteToExcel()
         AfxMessageBox("No Items in the List");
 }
 
+void CCommonListCtrl::SetBkColor(COLORREF crBack)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, FromColorRef(crBack));
+    pal.setColor(QPalette::Window, FromColorRef(crBack));
+    setPalette(pal);
+    viewport()->update();
+}
+
 void CCommonListCtrl::SetExtendedStyle(DWORD dwExStyle)
 {
     m_dwExStyle = dwExStyle;
@@ -546,11 +555,9 @@ void CCommonListCtrl::changeEvent(QEvent *event)
 void CCommonListCtrl::ApplyColours(COLORREF crBack, COLORREF crText)
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, FromColorRef(crBack));
-    pal.setColor(QPalette::Window, FromColorRef(crBack));
     pal.setColor(QPalette::Text, FromColorRef(crText));
     setPalette(pal);
-    viewport()->update();
+    SetBkColor(crBack);
 }
 
 void CCommonListCtrl::UpdateRowHeight()

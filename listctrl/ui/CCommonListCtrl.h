@@ -40,6 +40,9 @@ struct tsListLook
     CString strFontSize = "8";
 };
 
+// The colour of a COLORREF (0x00BBGGRR).
+QColor FromColorRef(COLORREF cr);
+
 class CCommonListCtrl : public QTableView
 {
     Q_OBJECT
@@ -106,6 +109,8 @@ public:
     void WriteToExcel();
     DWORD GetExtendedStyle() const { return m_dwExStyle; }
     void SetExtendedStyle(DWORD dwExStyle);
+    // The background of the list, behind and below its rows.
+    void SetBkColor(COLORREF crBack);
 
     // The context menus, built fresh; the caller owns them. Choosing an
     // action runs OnCommand with the action's id (QAction::data()).
