@@ -6,6 +6,7 @@
 #include "wizard/core/CTemplateDlg.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -14,6 +15,7 @@ namespace
 const char szDlgId[] = "dlgId";
 constexpr int FileValuesColumnWidth = 145;
 constexpr int ConstantsColumnWidth = 135;
+constexpr int RowPadding = 6;
 }
 
 CTemplateDlgWidget::CTemplateDlgWidget(CTemplateDlg &dlg, ICellEditOwner *pOwner)
@@ -34,6 +36,9 @@ CTemplateDlgWidget::CTemplateDlgWidget(CTemplateDlg &dlg, ICellEditOwner *pOwner
     connect(CreateButton(IDOK, "OK"), &QPushButton::clicked, this, &QDialog::accept);
     connect(CreateButton(IDCANCEL, "Cancel"), &QPushButton::clicked, this, &QDialog::reject);
     ApplyDlgTemplate(this, GetDlgTemplate(IDD_TEMPLATE));
+    // Report rows are as high as a line of the dialog's text.
+    for (CComboListCtrl *pList : {m_pFileValues, m_pConstants})
+        pList->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + RowPadding);
 }
 
 QPushButton *CTemplateDlgWidget::Button(int nId) const
