@@ -1,0 +1,47 @@
+#include "CDemoHost.h"
+
+#include <QStringDecoder>
+#include <QStringList>
+
+QString CDemoHost::Show(const CString &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    return utf8.hasError() ? QString::fromLatin1(bytes.data(), qsizetype(bytes.size())) : text;
+}
+
+BOOL CDemoHost::AcceptRecord(int nLine, CRecordMap *pRecord)
+{
+    QStringList values;
+    for (const auto &[field, value] : *pRecord)
+        values << Show(field) + "=" + Show(value);
+    m_log(QStringLiteral("AcceptRecord(line %1): %2").arg(nLine).arg(values.join(", ")));
+    return TRUE;
+}
+
+void CDemoHost::ReportLineError(int nLine, CString strLine, CString strMessage)
+{
+    m_log(QStringLiteral("ReportLineError(line %1, \"%2\"): %3").arg(nLine).arg(Show(strLine), Show(strMessage)));
+}
+
+BOOL CDemoHost::AcceptLineValues(CStringArray *pValues)
+{
+    QStringList values;
+    for (const CString &value : *pValues)
+        values << "[" + Show(value) + "]";
+    m_log(QStringLiteral("AcceptLineValues: %1").arg(values.join(' ')));
+    return TRUE;
+}
+
+void CDemoHost::AcceptRecords(CString strRecords)
+{
+    m_strLastRecords = strRecords;
+    m_verdicts = m_pClass ? JudgeRecords(strRecords, *m_pClass) : CVerdictMap();
+    const QStringList lines = Show(strRecords).split('\n', Qt::SkipEmptyParts);
+    m_log(QStringLiteral("AcceptRecords: %1 records, %2 judged wrong").arg(lines.size()).arg(m_verdicts.GetCount()));
+    for (int i = 0; i < lines.size(); ++i) {
+        CString verdict;
+        m_verdicts.Lookup(i + 1, verdict);
+        m_log(QStringLiteral("    %1  %2").arg(lines[i], verdict.IsEmpty() ? QStringLiteral("ok") : Show(verdict)));
+    }
+}
