@@ -1,0 +1,183 @@
+// tarniw-screenshots: renders the pictures of docs/screenshots offscreen.
+//
+// Each picture is one function below and one line in Shots(); a new dialog
+// gets its picture by adding both. The Template dialog pictures drive the
+// window on a template model of their own, with scripted file dialogs, in a
+// temporary base folder; the demo window loads the module like the demo.
+#include "CDemoWindow.h"
+#include "filterlist/ui/CComboListCtrl.h"
+#include "filterlist/ui/CInPlaceCombo.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/Prompts.h"
+#include "tarniw/TarnIW.h"
+#include "resources/core/Resource.h"
+#include "wizard/core/CTemplateDlg.h"
+#include "wizard/ui/CTemplateDlgWidget.h"
+#include "wizard/ui/CTemplateDlgWindow.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace
+{
+const QString kSamples = QStringLiteral(TARNIW_SAMPLES_DIR);
+
+// What the shots share: a base folder, file dialog answers, a template
+// model with its window, and the demo host's window.
+struct CShotContext
+{
+    CShotContext()
+        : demo(kSamples)
+    {
+        SetHostExecutablePath(CString(base.filePath("host").toStdString()));
+        SetPrompts(&prompts);
+        dlg.SetClassName("Orders");
+        dlg.SetFields(DemoClasses().front().FieldNames());
+        dlg.SetHost(&demo.Host());
+        demo.Host().SetClass(DemoClasses().front());
+    }
+    ~CShotContext() { SetPrompts(nullptr); }
+
+    CTemplateDlgWidget *ShowTemplate()
+    {
+        dlg.ShowDialog(&demo.Host());
+        return window.Dialog();
+    }
+    void Browse(const char *pszSample)
+    {
+        prompts.QueueAnswer(CString((kSamples + "/" + pszSample).toStdString()));
+        window.Dialog()->Button(IDC_BROWSE)->click();
+    }
+    void MapFirstColumns(int nCount)
+    {
+        for (int c = 0; c < nCount; ++c)
+            dlg.AssignFieldToColumn(c, 1, dlg.m_arrFields[size_t(c)]);
+    }
+
+    QTemporaryDir base;
+    CScriptedPrompts prompts;
+    CTemplateDlg dlg;
+    CTemplateDlgWindow window{dlg};
+    CDemoWindow demo;
+};
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// The window with the popups that lie over it (a combo's drop-down list).
+QImage Grab(QWidget *pWindow)
+{
+    Settle();
+    QPixmap pixmap = pWindow->grab();
+    QPainter painter(&pixmap);
+    for (QWidget *pPopup : QApplication::topLevelWidgets()) {
+        if (pPopup != pWindow && pPopup->isVisible() && pPopup->windowType() == Qt::Popup)
+            painter.drawPixmap(pWindow->mapFromGlobal(pPopup->mapToGlobal(QPoint(0, 0))), pPopup->grab());
+    }
+    painter.end();
+    return pixmap.toImage();
+}
+
+void ClickCell(QAbstractItemView *pList, int nRow, int nColumn)
+{
+    const QRect cell = pList->visualRect(pList->model()->index(nRow, nColumn));
+    const QPointF pt = cell.center();
+    const QPointF global = pList->viewport()->mapToGlobal(pt);
+    QMouseEvent press(QEvent::MouseButtonPress, pt, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pList->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, pt, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pList->viewport(), &release);
+}
+
+QImage TemplateEmpty(CShotContext &ctx)
+{
+    return Grab(ctx.ShowTemplate());
+}
+
+QImage TemplateAfterBrowse(CShotContext &ctx)
+{
+    CTemplateDlgWidget *pDlg = ctx.ShowTemplate();
+    ctx.Browse("demo-orders.csv");
+    ctx.MapFirstColumns(2);
+    return Grab(pDlg);
+}
+
+QImage TemplateComboOpen(CShotContext &ctx)
+{
+    CTemplateDlgWidget *pDlg = ctx.ShowTemplate();
+    ctx.Browse("demo-orders.csv");
+    ctx.MapFirstColumns(2);
+    ClickCell(pDlg->FileValuesList(), 2, 1);
+    if (auto *pCombo = qobject_cast<QComboBox *>(CInPlaceCombo::Instance().GetWindow()))
+        pCombo->showPopup();
+    const QImage image = Grab(pDlg);
+    pDlg->FileValuesList()->setFocus();
+    return image;
+}
+
+QImage DemoWindow(CShotContext &ctx)
+{
+    // The whole road into the demo host's log: a direct load of Latin-1
+    // values, then a conversion of the orders with one bad amount.
+    ctx.demo.show();
+    ctx.demo.Log(QStringLiteral("> Load_CSV_File_Directly_From_FileName"));
+    Load_CSV_File_Directly_From_FileName(&ctx.demo.Host(), (kSamples + "/latin1-contacts.csv").toStdString(),
+                                         "Contacts");
+    ctx.demo.Log(QStringLiteral("> InvokeTemplateDlg, Browse, map, Continue"));
+    ctx.ShowTemplate();
+    ctx.Browse("demo-orders.csv");
+    ctx.MapFirstColumns(4);
+    ctx.window.Dialog()->Button(IDC_CONTINUE)->click();
+    return Grab(&ctx.demo);
+}
+
+struct sShot
+{
+    const char *pszFile;
+    std::function<QImage(CShotContext &)> take;
+};
+
+std::vector<sShot> Shots()
+{
+    return {
+        {"template-empty.png", TemplateEmpty},
+        {"template-browse.png", TemplateAfterBrowse},
+        {"template-combo.png", TemplateComboOpen},
+        {"demo-window.png", DemoWindow},
+    };
+}
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString outDir = args.value(0, QStringLiteral("docs/screenshots"));
+    QDir().mkpath(outDir);
+    int nFailed = 0;
+    for (const sShot &shot : Shots()) {
+        if (args.size() > 1 && !args.mid(1).contains(QString::fromLatin1(shot.pszFile)))
+            continue;
+        // Each shot starts from nothing: its own folder, model and windows.
+        CShotContext ctx;
+        const QString path = outDir + "/" + QString::fromLatin1(shot.pszFile);
+        const bool bSaved = shot.take(ctx).save(path);
+        std::printf("%s %s\n", bSaved ? "wrote" : "FAILED", qPrintable(path));
+        nFailed += bSaved ? 0 : 1;
+    }
+    return nFailed ? 1 : 0;
+}
