@@ -1,0 +1,389 @@
+// The filter list driven as its owner and its user drive it: rows through
+// a data descriptor, the filter bar with its keys and change delay, the
+// value popup, the reversed sort and the row painting.
+#include "filterlist/tests/FilterTestRows.h"
+#include "filterlist/ui/CFilterHeader.h"
+#include "filterlist/ui/CFilterListCtrl.h"
+#include "filterlist/ui/CFilterText.h"
+#include "listctrl/core/TarnColInfo.h"
+#include "TempBase.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <deque>
+#include <memory>
+
+namespace {
+
+constexpr int kListId = 77;
+
+// A dialog owning a filter list with the columns Name, Amount, Note (left
+// aligned, sorted as text); it runs the filters on every change notice.
+class CListOwner
+{
+public:
+    explicit CListOwner(int nColumnWidth = 100)
+    {
+        m_pList = new CFilterListCtrl(&m_dlg);
+        m_pList->SetDataDescriptor(TestCells);
+        m_pList->Create(&m_dlg, kListId);
+        for (const char *pszName : {"Name", "Amount", "Note"})
+            m_pList->m_aColInfo.Add(MakeColInfo(pszName, nColumnWidth, LVCFMT_LEFT, 3));
+        m_pList->BuildColumns();
+        m_pList->EnableFilterList(TRUE);
+        m_pList->setGeometry(0, 0, 360, 240);
+        m_dlg.resize(380, 260);
+        QObject::connect(m_pList, &CFilterListCtrl::filterChanged, m_pList, [this](int nID) {
+            QCOMPARE(nID, kListId);
+            ++m_nNotices;
+            m_pList->ApplyFilters();
+        });
+    }
+
+    void Add(std::initializer_list<const char *> cells)
+    {
+        CStringArray &row = m_cells.emplace_back();
+        for (const char *psz : cells)
+            row.Add(psz);
+        const int n = m_pList->GetItemCount();
+        m_pList->InsertItem(n);
+        m_pList->SetItemData(n, reinterpret_cast<std::uintptr_t>(&row));
+    }
+
+    void Show()
+    {
+        m_dlg.show();
+        m_dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_dlg));
+        m_pList->setFocus();
+    }
+
+    // Column nColumn of the shown rows, joined by spaces.
+    CString Shown(int nColumn = 0) const
+    {
+        CString s;
+        for (int p = 0; p < m_pList->GetVisibleCount(); ++p)
+            s += (p ? " " : "") + m_pList->GetItemText(p, nColumn);
+        return s;
+    }
+
+    QLineEdit *Box(int nColumn) const { return m_pList->FilterHeader()->FilterBox(nColumn); }
+
+    CTempBase m_base;
+    QDialog m_dlg;
+    CFilterListCtrl *m_pList;
+    std::deque<CStringArray> m_cells;
+    int m_nNotices = 0;
+};
+
+QColor PixelAt(QWidget *pWidget, const QPoint &pt)
+{
+    return pWidget->grab().toImage().pixelColor(pt);
+}
+
+} // namespace
+
+class TestFilterList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void ctrlFTogglesTheBarAndFocusesTheFirstBox()
+    {
+        CListOwner owner;
+        owner.Show();
+        const int nPlainHeight = owner.m_pList->horizontalHeader()->height();
+        QVERIFY(!owner.Box(0)->isVisible());
+
+        QTest::keyClick(owner.m_pList, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(owner.m_pList->IsFilterBarShown());
+        QTRY_VERIFY(owner.Box(0)->hasFocus());
+        QVERIFY(owner.m_pList->horizontalHeader()->height() > nPlainHeight);
+        const QHeaderView *pHeader = owner.m_pList->horizontalHeader();
+        QCOMPARE(owner.Box(1)->x(), pHeader->sectionViewportPosition(1));
+
+        QTest::keyClick(owner.Box(0), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(!owner.m_pList->IsFilterBarShown());
+        QVERIFY(owner.m_pList->hasFocus());
+        QCOMPARE(owner.m_pList->horizontalHeader()->height(), nPlainHeight);
+    }
+
+    void boxesFollowTheirSections()
+    {
+        CListOwner owner;
+        owner.Show();
+        owner.m_pList->ToggleFilterBar();
+        owner.m_pList->SetColumnWidth(0, 150);
+        QCOMPARE(owner.Box(1)->x(), 150);
+        owner.m_pList->horizontalHeader()->moveSection(2, 0);
+        QCOMPARE(owner.Box(2)->x(), 0);
+        QCOMPARE(owner.Box(0)->x(), 100);
+    }
+
+    void typedFilterReachesTheOwnerAfterTheDelay()
+    {
+        CListOwner owner;
+        owner.Add({"apple", "10"});
+        owner.Add({"banana", "20"});
+        owner.Add({"avocado", "30"});
+        owner.Show();
+        QTest::keyClick(owner.m_pList, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(owner.Box(0)->hasFocus());
+
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClicks(owner.Box(0), "a");
+        QCOMPARE(owner.m_nNotices, 0);
+        QCOMPARE(owner.Shown(), CString("apple banana avocado"));
+        QTRY_COMPARE(owner.m_nNotices, 1);
+        // A coarse timer may fire up to 5 % early.
+        QVERIFY(clock.elapsed() >= 475);
+        QCOMPARE(owner.Shown(), CString("apple avocado"));
+    }
+
+    void tabWalksTheBoxesAndScrollsThemIntoView_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("focus");
+        QTest::newRow("tab") << QList<int>{Qt::Key_Tab} << 1;
+        QTest::newRow("tab to the last") << QList<int>{Qt::Key_Tab, Qt::Key_Tab} << 2;
+        QTest::newRow("tab wraps") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab} << 0;
+        QTest::newRow("shift+tab wraps") << QList<int>{Qt::Key_Backtab} << 2;
+        QTest::newRow("there and back") << QList<int>{Qt::Key_Tab, Qt::Key_Backtab} << 0;
+    }
+
+    void tabWalksTheBoxesAndScrollsThemIntoView()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, focus);
+        CListOwner owner(250); // wider than the list shows at once
+        owner.Show();
+        QTest::keyClick(owner.m_pList, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(owner.Box(0)->hasFocus());
+        for (int nKey : keys) {
+            QWidget *pFocus = QApplication::focusWidget();
+            QTest::keyClick(pFocus, Qt::Key(nKey), nKey == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QTRY_VERIFY(QApplication::focusWidget() != pFocus);
+        }
+        QVERIFY(owner.Box(focus)->hasFocus());
+        const QHeaderView *pHeader = owner.m_pList->horizontalHeader();
+        QVERIFY(pHeader->sectionViewportPosition(focus) >= 0);
+        QVERIFY(pHeader->sectionViewportPosition(focus) + pHeader->sectionSize(focus) <= pHeader->viewport()->width());
+        QCOMPARE(owner.Box(focus)->x(), pHeader->sectionViewportPosition(focus));
+        QVERIFY(owner.m_dlg.isVisible());
+    }
+
+    void escapeInABoxReturnsToTheRows()
+    {
+        CListOwner owner;
+        owner.Show();
+        owner.m_pList->ToggleFilterBar();
+        QTRY_VERIFY(owner.Box(0)->hasFocus());
+        QTest::keyClick(owner.Box(0), Qt::Key_Escape);
+        QVERIFY(owner.m_pList->hasFocus());
+        QVERIFY(owner.m_dlg.isVisible());
+        QVERIFY(owner.m_pList->IsFilterBarShown());
+    }
+
+    void setFilterTextRules_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("length");
+        QTest::newRow("negative column") << -1 << QByteArray("a") << 0 << 0;
+        QTest::newRow("plain") << 1 << QByteArray("a~b") << 1 << 3;
+        QTest::newRow("cut at 1023") << 2 << QByteArray(2000, 'x') << 1 << 1023;
+        QTest::newRow("latin-1 bytes") << 0 << QByteArray("\xe9t\xe9") << 1 << 3;
+    }
+
+    void setFilterTextRules()
+    {
+        QFETCH(int, column);
+        QFETCH(QByteArray, text);
+        QFETCH(int, result);
+        QFETCH(int, length);
+        CListOwner owner;
+        QCOMPARE(owner.m_pList->SetFilterText(column, CString(text.toStdString())), result);
+        CString strBack;
+        QCOMPARE(owner.m_pList->GetFilterText(std::max(column, 0), strBack), length);
+        if (result)
+            QCOMPARE(strBack, CString(text.left(1023).toStdString()));
+    }
+
+    void oddFiltersNeverBreakTheRun_data()
+    {
+        QTest::addColumn<QByteArray>("filter");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("only ~") << QByteArray(1023, '~') << "";
+        QTest::newRow("only *: looks for 1021 stars") << QByteArray(1023, '*') << "";
+        QTest::newRow("*") << QByteArray("*") << "1e999 nan 5 -";
+        QTest::newRow("> alone") << QByteArray(">") << "";
+        QTest::newRow("< alone") << QByteArray("<") << "";
+        QTest::newRow("1e999") << QByteArray("1e999") << "1e999";
+        QTest::newRow("> 1e999") << QByteArray(">1e999") << "";
+        QTest::newRow("nan") << QByteArray("nan") << "nan";
+        QTest::newRow("> nan") << QByteArray(">nan") << "";
+        QTest::newRow("< 1e999") << QByteArray("<1e999") << "5";
+    }
+
+    void oddFiltersNeverBreakTheRun()
+    {
+        QFETCH(QByteArray, filter);
+        QFETCH(QString, shown);
+        CListOwner owner;
+        for (const char *psz : {"1e999", "nan", "5", "-"})
+            owner.Add({"x", psz});
+        owner.m_pList->SetFilterText(1, CString(filter.toStdString()));
+        owner.m_pList->ApplyFilters();
+        QCOMPARE(QString::fromStdString(owner.Shown(1)), shown);
+        owner.Show();
+        owner.m_pList->grab(); // paints whatever is left
+    }
+
+    void resetFiltersIsLastInTheHeaderMenuAndShowsAllAgain()
+    {
+        CListOwner owner;
+        owner.Add({"apple"});
+        owner.Add({"banana"});
+        owner.m_pList->SetFilterText(0, "b");
+        QTRY_COMPARE(owner.Shown(), CString("banana"));
+
+        std::unique_ptr<QMenu> pMenu(owner.m_pList->BuildHeaderMenu());
+        const QAction *pLast = pMenu->actions().last();
+        QCOMPARE(pLast->text(), QString("Reset Filters"));
+        QCOMPARE(pLast->data().toInt(), IDM_RESET_FILTERS);
+        const int nNotices = owner.m_nNotices;
+        owner.m_pList->OnCommand(IDM_RESET_FILTERS);
+        QTRY_COMPARE(owner.m_nNotices, nNotices + 1);
+        QCOMPARE(owner.Shown(), CString("apple banana"));
+        CString strText;
+        QCOMPARE(owner.m_pList->GetFilterText(0, strText), 0);
+    }
+
+    void columnClickSortsReversedWithTheIndicator()
+    {
+        CListOwner owner;
+        for (const char *psz : {"b", "B", "a", "c"})
+            owner.Add({"row", psz});
+        QHeaderView *pHeader = owner.m_pList->horizontalHeader();
+        pHeader->sectionClicked(1);
+        QCOMPARE(owner.Shown(1), CString("B a b c"));
+        QCOMPARE(owner.m_pList->GetSortImage(1), 0);
+        pHeader->sectionClicked(1);
+        QCOMPARE(owner.Shown(1), CString("c b a B"));
+        QCOMPARE(owner.m_pList->GetSortImage(1), 1);
+        pHeader->sectionClicked(2);
+        QCOMPARE(owner.m_pList->GetSortImage(1), 2);
+        QCOMPARE(owner.m_pList->GetSortImage(2), 0);
+        // A filter run gives back the storage order.
+        owner.m_pList->ApplyFilters();
+        QCOMPARE(owner.Shown(1), CString("b B a c"));
+    }
+
+    void popupOffersTheValuesAndAppliesTheChoice()
+    {
+        CFilterText popup;
+        CListOwner owner;
+        for (const char *psz : {"b", "A", "b", "", "Abc"})
+            owner.Add({"row", psz});
+        owner.Show();
+        owner.m_pList->ToggleFilterBar();
+        QSignalSpy buttonNotices(owner.m_pList, &CFilterListCtrl::filterButtonClicked);
+
+        QToolButton *pButton = owner.m_pList->FilterHeader()->findChildren<QToolButton *>().at(1);
+        QTest::mouseClick(pButton, Qt::LeftButton);
+        QCOMPARE(buttonNotices.count(), 1);
+        QListWidget *pValues = popup.ValueList();
+        QTRY_VERIFY(popup.GetWindow()->isVisible());
+        QStringList offered;
+        for (int i = 0; i < pValues->count(); ++i)
+            offered << pValues->item(i)->text();
+        QCOMPARE(offered, QStringList({"A", "Abc", "b"}));
+
+        pValues->item(0)->setSelected(true);
+        pValues->item(2)->setSelected(true);
+        QTest::keyClick(pValues, Qt::Key_Return);
+        QVERIFY(!popup.GetWindow()->isVisible());
+        CString strFilter;
+        owner.m_pList->GetFilterText(1, strFilter);
+        QCOMPARE(strFilter, CString("A~b"));
+        QTRY_COMPARE(owner.Shown(1), CString("b A b Abc"));
+
+        // Enter with nothing chosen clears the filter again.
+        QTest::mouseClick(pButton, Qt::LeftButton);
+        QTRY_VERIFY(popup.GetWindow()->isVisible());
+        QCOMPARE(pValues->count(), 3);
+        pValues->clearSelection();
+        QTest::keyClick(pValues, Qt::Key_Enter);
+        QCOMPARE(owner.m_pList->GetFilterText(1, strFilter), 0);
+    }
+
+    void popupClosedByEscapeLeavesTheFilter()
+    {
+        CFilterText popup;
+        CListOwner owner;
+        owner.Add({"row", "A"});
+        owner.Show();
+        owner.m_pList->SetFilterText(1, "keep");
+        popup.Open(owner.m_pList, 1);
+        QTRY_VERIFY(popup.GetWindow()->isVisible());
+        popup.ValueList()->item(0)->setSelected(true);
+        QTest::keyClick(popup.ValueList(), Qt::Key_Escape);
+        QVERIFY(!popup.GetWindow()->isVisible());
+        CString strFilter;
+        owner.m_pList->GetFilterText(1, strFilter);
+        QCOMPARE(strFilter, CString("keep"));
+    }
+
+    void rowFillFollowsSelectionAndFocus_data()
+    {
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<QColor>("fill");
+        QTest::newRow("plain row") << false << true << QColor(0, 0, 0);
+        QTest::newRow("selected, list focused") << true << true << QColor(210, 180, 140);
+        QTest::newRow("selected, list not focused") << true << false << QColor(139, 134, 130);
+    }
+
+    void rowFillFollowsSelectionAndFocus()
+    {
+        QFETCH(bool, selected);
+        QFETCH(bool, focused);
+        QFETCH(QColor, fill);
+        CListOwner owner;
+        owner.Add({"one"});
+        owner.Add({"two"});
+        auto *pOther = new QLineEdit(&owner.m_dlg);
+        pOther->move(0, 250);
+        owner.Show();
+        if (selected)
+            owner.m_pList->selectRow(1);
+        if (!focused)
+            pOther->setFocus();
+        QTRY_COMPARE(owner.m_pList->hasFocus(), focused);
+        const QRect rcCell = owner.m_pList->visualRect(owner.m_pList->model()->index(1, 0));
+        QCOMPARE(PixelAt(owner.m_pList->viewport(), QPoint(rcCell.right() - 4, rcCell.center().y())), fill);
+    }
+
+    void outsideTheModeTheListIsACommonList()
+    {
+        CListOwner owner;
+        owner.m_pList->EnableFilterList(FALSE);
+        QCOMPARE(owner.m_pList->InsertItem(0, "plain"), 0);
+        QCOMPARE(owner.m_pList->GetItemText(0, 0), CString("plain"));
+        QCOMPARE(owner.m_pList->GetItemCount(), 1);
+        QCOMPARE(owner.m_pList->GetCheck(0), FALSE);
+        QVERIFY(!owner.Box(0));
+    }
+};
+
+QTEST_MAIN(TestFilterList)
+#include "test_filterlist.moc"

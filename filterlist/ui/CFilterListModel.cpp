@@ -1,0 +1,78 @@
+#include "filterlist/ui/CFilterListModel.h"
+
+CFilterListModel::CFilterListModel(CCommonListCtrl *pList, CFilterRows &rows)
+    : CListModel(pList)
+    , m_rows(rows)
+{
+    m_rows.SetObserver(this);
+}
+
+CFilterListModel::~CFilterListModel()
+{
+    m_rows.SetObserver(nullptr);
+}
+
+void CFilterListModel::SetOwnerData(bool bOwnerData)
+{
+    beginResetModel();
+    m_bOwnerData = bOwnerData;
+    endResetModel();
+}
+
+void CFilterListModel::ResetRows(const std::function<void(CFilterRows &)> &change)
+{
+    beginResetModel();
+    m_rows.SetObserver(nullptr);
+    try {
+        change(m_rows);
+    } catch (...) {
+        m_rows.SetObserver(this);
+        endResetModel();
+        throw;
+    }
+    m_rows.SetObserver(this);
+    endResetModel();
+}
+
+int CFilterListModel::rowCount(const QModelIndex &parent) const
+{
+    if (!m_bOwnerData)
+        return CListModel::rowCount(parent);
+    return parent.isValid() ? 0 : m_rows.GetVisibleCount();
+}
+
+void CFilterListModel::RowsAboutToReset()
+{
+    beginResetModel();
+}
+
+void CFilterListModel::RowsReset()
+{
+    endResetModel();
+}
+
+void CFilterListModel::RowAboutToBeInserted(int nPos)
+{
+    beginInsertRows(QModelIndex(), nPos, nPos);
+}
+
+void CFilterListModel::RowInserted(int)
+{
+    endInsertRows();
+}
+
+void CFilterListModel::RowAboutToBeRemoved(int nPos)
+{
+    beginRemoveRows(QModelIndex(), nPos, nPos);
+}
+
+void CFilterListModel::RowRemoved(int)
+{
+    endRemoveRows();
+}
+
+void CFilterListModel::RowChanged(int nPos)
+{
+    if (columnCount() > 0)
+        emit dataChanged(index(nPos, 0), index(nPos, columnCount() - 1));
+}
