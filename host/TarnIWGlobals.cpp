@@ -3,6 +3,7 @@
 // unloads. Constructing them creates no windows.
 #include "host/TarnIWGlobals.h"
 
+#include "listctrl/ui/CReposition.h"
 #include "wizard/ui/CTemplateDlgWidget.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 
@@ -11,7 +12,9 @@
 // 3. theFilterText, the filter popup, goes here.
 // 4. The application object.
 CTarnIWApp theApp;
-// 5. theReposition, the column reposition dialog, goes here.
+// 5. The column reposition dialog; it becomes what "Reposition Columns" of
+//    every common list opens.
+CReposition theReposition;
 // 6. theValidationDlg, the Validation dialog, goes here.
 // 7. The Template dialog object.
 CTemplateDlg theTemplateDlg;

@@ -7,9 +7,11 @@
 
 #include <vector>
 
+class CReposition;
 class QWidget;
 
 extern CTarnIWApp theApp;
+extern CReposition theReposition;
 extern CTemplateDlg theTemplateDlg;
 
 // The module's top-level windows that exist so far.

@@ -258,6 +258,26 @@ void CReposition::OnSave()
         m_pDlg->accept();
 }
 
+QDialog *CReposition::GetDialog() const
+{
+    return m_pDlg;
+}
+
+CDragDropListCtrl *CReposition::HiddenBox() const
+{
+    return m_lstHidden;
+}
+
+CDragDropListCtrl *CReposition::VisibleBox() const
+{
+    return m_lstVisible;
+}
+
+CCommonListCtrl *CReposition::GetList() const
+{
+    return m_pList;
+}
+
 bool CReposition::IsFixed(const CString &strName) const
 {
     if (!m_pList)

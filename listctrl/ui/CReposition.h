@@ -42,10 +42,10 @@ public:
     void OnSave();
 
     // The window (nullptr before the first opening) and what it works on.
-    QDialog *GetDialog() const { return m_pDlg; }
-    CDragDropListCtrl *HiddenBox() const { return m_lstHidden; }
-    CDragDropListCtrl *VisibleBox() const { return m_lstVisible; }
-    CCommonListCtrl *GetList() const { return m_pList; }
+    QDialog *GetDialog() const;
+    CDragDropListCtrl *HiddenBox() const;
+    CDragDropListCtrl *VisibleBox() const;
+    CCommonListCtrl *GetList() const;
     const CMap<CString, tsTarnColInfoWiz> &GetColInfo() const { return m_mapColInfo; }
 
 private:
