@@ -1,0 +1,316 @@
+// The Validation dialog as the validation run and the user drive it: its
+// rows and labels, Continue and Cancel against a recording host, the row
+// colours, anchoring on resize, and how little of a huge result it reads.
+#include "filevalues/ui/CValidationDlg.h"
+#include "filterlist/ui/CFilterHeader.h"
+#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/core/Resource.h"
+#include "RecordingHost.h"
+#include "TempBase.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <string>
+
+namespace {
+
+int g_nDescriptorCalls = 0;
+
+int CountingRowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextColour,
+                    COLORREF *pBackColour, int *pImage)
+{
+    ++g_nDescriptorCalls;
+    return RowText(dwData, nColumn, pText, pTextColour, pBackColour, pImage);
+}
+
+sValidationResult Result(const CStringArray &fields, const CString &strRows, int nValid, int nError)
+{
+    sValidationResult result;
+    result.m_arrColumns = {"Validation", "Success/Error"};
+    result.m_arrColumns.insert(result.m_arrColumns.end(), fields.begin(), fields.end());
+    result.m_strRows = strRows;
+    result.m_nValid = nValid;
+    result.m_nError = nError;
+    result.m_nTotal = nValid + nError;
+    return result;
+}
+
+QPushButton *Button(const CValidationDlg &dlg, int nID)
+{
+    return qobject_cast<QPushButton *>(GetDlgItem(dlg.GetWindow(), nID));
+}
+
+QString LabelText(const CValidationDlg &dlg, int nID)
+{
+    return qobject_cast<QLabel *>(GetDlgItem(dlg.GetWindow(), nID))->text();
+}
+
+// A host that runs another validation from inside AcceptRecord, as a host
+// reacting to each record with a new check might.
+class CReentrantHost : public CRecordingHost
+{
+public:
+    explicit CReentrantHost(CValidationDlg &dlg) : m_dlg(dlg) {}
+    BOOL AcceptRecord(int nLine, CRecordMap *pRecord) override
+    {
+        m_dlg.ShowResult(Result({"Other"}, "Error,late,Z,\nOK,Success,Q,9,\n", 1, 1), this);
+        return CRecordingHost::AcceptRecord(nLine, pRecord);
+    }
+    CValidationDlg &m_dlg;
+};
+
+} // namespace
+
+class TestValidationDlg : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void showsTheRowsColumnsAndCounts()
+    {
+        CTempBase base;
+        CValidationDlg dlg;
+        dlg.ShowResult(Result({"Name", "Count"}, "OK,Success,AAA,10,7,\nError,Bad amount,BBB,5,8,\n", 1, 1),
+                       nullptr);
+        QVERIFY(dlg.GetWindow()->isVisible());
+        QCOMPARE(dlg.GetWindow()->windowTitle(), QString("Validation Dialog"));
+        CFilterListCtrl *pList = dlg.ResultList();
+        QCOMPARE(pList->GetColumnCount(), 4);
+        QCOMPARE(pList->GetColumnHeading(1), CString("Success/Error"));
+        QCOMPARE(pList->GetItemCount(), 2);
+        QCOMPARE(pList->GetItemText(1, 1), CString("Bad amount"));
+        QCOMPARE(pList->GetItemText(0, 3), CString("10"));
+        QCOMPARE(LabelText(dlg, 5001), QString("Total No of Records = 2"));
+        QCOMPARE(LabelText(dlg, 5002), QString("No of Valid Records = 1"));
+        QCOMPARE(LabelText(dlg, 5003), QString("No of Error Records = 1"));
+        QCOMPARE(pList->GetExtendedStyle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+        QVERIFY(!pList->IsFilterBarShown());
+
+        // A second run refills the same window.
+        QDialog *pWindow = dlg.GetWindow();
+        dlg.ShowResult(Result({"Name", "Count"}, "", 0, 0), nullptr);
+        QCOMPARE(dlg.GetWindow(), pWindow);
+        QCOMPARE(pList->GetItemCount(), 0);
+        QCOMPARE(LabelText(dlg, 5001), QString("Total No of Records = 0"));
+    }
+
+    void continueHandsOverTheValidRecords_data()
+    {
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<int>("acceptBeforeStop");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<bool>("hidden");
+        const QByteArray two = "OK,Success,AAA,10,7,\nError,Bad amount,BBB,5,8,\n";
+        QTest::newRow("one valid of two") << two << -1 << QStringList{"record 7: Count=10 Name=AAA"} << true;
+        QTest::newRow("fewer values than fields") << QByteArray("OK,Success,AAA,\n") << -1
+                                                  << QStringList{"record 0: Count= Name=AAA"} << true;
+        QTest::newRow("more values than columns: the last record counts")
+            << QByteArray("OK,Success,A,1,7,B,2,8,C,\n") << -1 << QStringList{"record 0: Count= Name=C"} << true;
+        QTest::newRow("CR LF lines") << QByteArray("OK,Success,A,1,4,\r\nOK,Success,B,2,5,\r\n") << -1
+                                     << QStringList{"record 4: Count=1 Name=A", "record 5: Count=2 Name=B"} << true;
+        QTest::newRow("refused second record")
+            << QByteArray("OK,Success,A,1,4,\nOK,Success,B,2,5,\nOK,Success,C,3,6,\n") << 1
+            << QStringList{"record 4: Count=1 Name=A", "record 5: Count=2 Name=B"} << false;
+        QTest::newRow("refuses everything") << two << 0 << QStringList{"record 7: Count=10 Name=AAA"} << false;
+        QTest::newRow("empty result") << QByteArray() << 0 << QStringList() << true;
+        QTest::newRow("no values after the status") << QByteArray("OK,Success,\n,,\nError,x,\n") << 0
+                                                    << QStringList() << true;
+    }
+
+    void continueHandsOverTheValidRecords()
+    {
+        QFETCH(QByteArray, rows);
+        QFETCH(int, acceptBeforeStop);
+        QFETCH(QStringList, calls);
+        QFETCH(bool, hidden);
+        CTempBase base;
+        CRecordingHost host;
+        host.m_nAcceptBeforeStop = acceptBeforeStop;
+        CValidationDlg dlg;
+        dlg.ShowResult(Result({"Name", "Count"}, rows.toStdString(), 0, 0), &host);
+        QTest::mouseClick(Button(dlg, IDOK), Qt::LeftButton);
+        QStringList made;
+        for (const std::string &call : host.m_calls)
+            made << QString::fromStdString(call);
+        QCOMPARE(made, calls);
+        QCOMPARE(dlg.GetWindow()->isVisible(), !hidden);
+    }
+
+    void continueAfterARefusalStartsAgain()
+    {
+        CTempBase base;
+        CRecordingHost host;
+        host.m_nAcceptBeforeStop = 1;
+        CValidationDlg dlg;
+        dlg.ShowResult(Result({"Name"}, "OK,Success,A,4,\nOK,Success,B,5,\n", 2, 0), &host);
+        QTest::mouseClick(Button(dlg, IDOK), Qt::LeftButton);
+        QTest::mouseClick(Button(dlg, IDOK), Qt::LeftButton);
+        QCOMPARE(host.m_calls, (std::vector<std::string>{"record 4: Name=A", "record 5: Name=B", "record 4: Name=A",
+                                                         "record 5: Name=B"}));
+        QVERIFY(!dlg.GetWindow()->isVisible());
+    }
+
+    void cancelHidesWithoutCallingTheHost()
+    {
+        CTempBase base;
+        CRecordingHost host;
+        CValidationDlg dlg;
+        dlg.ShowResult(Result({"Name"}, "OK,Success,A,4,\n", 1, 0), &host);
+        QTest::mouseClick(Button(dlg, IDCANCEL), Qt::LeftButton);
+        QVERIFY(host.m_calls.empty());
+        QVERIFY(!dlg.GetWindow()->isVisible());
+    }
+
+    void hostThatRevalidatesFromAcceptRecord()
+    {
+        CTempBase base;
+        CValidationDlg dlg;
+        CReentrantHost host(dlg);
+        dlg.ShowResult(Result({"Name"}, "OK,Success,A,4,\nOK,Success,B,5,\nOK,Success,C,6,\n", 3, 0), &host);
+        QTest::mouseClick(Button(dlg, IDOK), Qt::LeftButton);
+        QCOMPARE(host.m_calls,
+                 (std::vector<std::string>{"record 4: Name=A", "record 5: Name=B", "record 6: Name=C"}));
+        // The dialog holds the result of the last run.
+        QCOMPARE(dlg.ResultList()->GetItemCount(), 2);
+        QCOMPARE(dlg.ResultList()->GetItemText(0, 1), CString("late"));
+    }
+
+    void rowsAreBlackOrRedOnTheLightBackground_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("valid") << 0 << QColor(Qt::black);
+        QTest::newRow("error") << 1 << QColor(Qt::red);
+        QTest::newRow("short line") << 2 << QColor(Qt::red);
+    }
+
+    void rowsAreBlackOrRedOnTheLightBackground()
+    {
+        QFETCH(int, row);
+        QFETCH(QColor, text);
+        CTempBase base;
+        CValidationDlg dlg;
+        dlg.ShowResult(Result({"Name", "Extra"},
+                              "OK,Success,WWWW,\nError,Bad,WWWW,\nError,No of FileValues lesser,WWWW\n", 1, 2),
+                       nullptr);
+        CFilterListCtrl *pList = dlg.ResultList();
+        // No row is current or selected, so each shows its own colours.
+        pList->selectionModel()->clear();
+        const QImage image = pList->viewport()->grab().toImage();
+        const QRect rcCell = pList->visualRect(pList->model()->index(row, 2));
+        const QColor back(255, 255, 240);
+        QCOMPARE(image.pixelColor(rcCell.left() + 1, rcCell.center().y()), back);
+        int nRed = 0;
+        int nDark = 0;
+        for (int x = rcCell.left(); x <= rcCell.right(); ++x) {
+            for (int y = rcCell.top(); y <= rcCell.bottom(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 150 && c.green() < 100 && c.blue() < 100)
+                    ++nRed;
+                else if (c.red() < 100 && c.green() < 100 && c.blue() < 100)
+                    ++nDark;
+            }
+        }
+        QCOMPARE(nRed > 0, text == Qt::red);
+        QCOMPARE(nDark > 0, text == Qt::black);
+        QCOMPARE(pList->GetItemText(row, 3), CString(" "));
+    }
+
+    void oversizedCellsAndNames()
+    {
+        CTempBase base;
+        CValidationDlg dlg;
+        const CString strLong(5000, 'v');
+        const CString strName(100, 'N');
+        dlg.ShowResult(Result({strName}, "OK,Success," + strLong + ",a,b,c,d,e,f,\n", 1, 0), nullptr);
+        CFilterListCtrl *pList = dlg.ResultList();
+        QCOMPARE(pList->GetColumnHeading(2), CString(63, 'N'));
+        QCOMPARE(pList->GetItemText(0, 2), strLong);
+        pList->viewport()->grab();
+        pList->SetFilterText(2, strLong);
+        pList->ApplyFilters();
+        QCOMPARE(pList->GetVisibleCount(), 1);
+    }
+
+    void resizingKeepsTheControlsAnchored()
+    {
+        CTempBase base;
+        CValidationDlg dlg;
+        dlg.ShowResult(Result({"Name"}, "", 0, 0), nullptr);
+        QDialog *pWnd = dlg.GetWindow();
+        QMap<int, QRect> before;
+        for (int nID : {5000, IDOK, IDCANCEL, 5001, 5002, 5003, -1})
+            before[nID] = GetDlgItem(pWnd, nID)->geometry();
+        pWnd->resize(pWnd->size() + QSize(120, 80));
+        QTRY_COMPARE(GetDlgItem(pWnd, 5000)->size(), before[5000].size() + QSize(120, 80));
+        QCOMPARE(GetDlgItem(pWnd, 5000)->pos(), before[5000].topLeft());
+        for (int nID : {IDOK, IDCANCEL})
+            QCOMPARE(GetDlgItem(pWnd, nID)->geometry(), before[nID].translated(120, 80));
+        for (int nID : {5001, 5002, 5003, -1})
+            QCOMPARE(GetDlgItem(pWnd, nID)->geometry(), before[nID].translated(0, 80));
+    }
+
+    void filterChangeAndRepositionRerunTheFilters()
+    {
+        CTempBase base;
+        CValidationDlg dlg;
+        dlg.ShowResult(Result({"Name"}, "OK,Success,A,\nError,bad,B,\nOK,Success,C,\n", 2, 1), nullptr);
+        CFilterListCtrl *pList = dlg.ResultList();
+        pList->SetFilterText(0, "Error");
+        QTRY_COMPARE(pList->GetVisibleCount(), 1);
+        // Columns laid out again come without filters; the list tells the
+        // dialog, which filters the rows anew.
+        pList->ApplyColumnLayout({0, 1, 2}, {100, 100, 100});
+        QCOMPARE(pList->GetVisibleCount(), 3);
+    }
+
+    void aMillionRowsAreReadOnlyWhereTheyAreSeen()
+    {
+        CTempBase base;
+        CValidationDlg dlg;
+        constexpr int kRows = 1000000;
+        CString strRows;
+        strRows.reserve(size_t(kRows) * 32);
+        for (int i = 0; i < kRows; ++i)
+            strRows += (i % 7 ? "OK,Success,Name" : "Error,Bad,Name") + std::to_string(i) + ",10,20,\n";
+        const sValidationResult result = Result({"Name", "A", "B"}, strRows, kRows, 0);
+        dlg.m_arrColumns = result.m_arrColumns;
+        dlg.Create();
+        dlg.ResultList()->SetDataDescriptor(CountingRowText);
+        dlg.ShowResult(result, nullptr);
+        CFilterListCtrl *pList = dlg.ResultList();
+        QCOMPARE(pList->GetVisibleCount(), kRows);
+        QVERIFY(QTest::qWaitForWindowExposed(dlg.GetWindow()));
+
+        // Per painted row the list asks each of its columns once.
+        const auto paintedBound = [pList] {
+            const int nRowsSeen = pList->viewport()->height() / pList->rowHeight(0) + 2;
+            return nRowsSeen * pList->GetColumnCount();
+        };
+        const auto callsFor = [](const std::function<void()> &action) {
+            g_nDescriptorCalls = 0;
+            action();
+            return g_nDescriptorCalls;
+        };
+        QCOMPARE(callsFor([] {}), 0);
+        QVERIFY(callsFor([pList] { pList->viewport()->repaint(); }) <= paintedBound());
+        QVERIFY(callsFor([pList] { pList->viewport()->repaint(); }) > 0);
+        QVERIFY(callsFor([pList] {
+                    pList->verticalScrollBar()->setValue(kRows / 2);
+                    pList->viewport()->repaint();
+                })
+                <= paintedBound());
+        QVERIFY(callsFor([&dlg] {
+                    dlg.GetWindow()->resize(dlg.GetWindow()->size() + QSize(200, 150));
+                    dlg.ResultList()->viewport()->repaint();
+                })
+                <= paintedBound());
+    }
+};
+
+QTEST_MAIN(TestValidationDlg)
+#include "test_validationdlg.moc"

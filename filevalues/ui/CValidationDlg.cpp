@@ -1,0 +1,146 @@
+#include "filevalues/ui/CValidationDlg.h"
+
+#include "listctrl/core/TarnColInfo.h"
+#include "listctrl/ui/DlgCtrlId.h"
+#include "platform/ui/DisplayText.h"
+#include "resources/core/Resource.h"
+#include "resources/ui/DlgLayout.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScreen>
+
+CValidationDlg::CValidationDlg() = default;
+
+CValidationDlg::~CValidationDlg()
+{
+    // Without an application the window system is gone and so is the
+    // window's place in it; the window is left alone then.
+    if (QCoreApplication::instance())
+        delete m_pWnd;
+}
+
+void CValidationDlg::ShowResult(const sValidationResult &result, CImportHost *pHost)
+{
+    m_arrColumns = result.m_arrColumns;
+    if (!m_pWnd && !Create())
+        return;
+    m_pHost = pHost;
+    m_strRows = result.m_strRows;
+    m_nTotal = result.m_nTotal;
+    m_nValid = result.m_nValid;
+    m_nError = result.m_nError;
+    FillList();
+    m_pWnd->showNormal();
+    m_pWnd->raise();
+    m_pWnd->activateWindow();
+    CenterWindow();
+}
+
+BOOL CValidationDlg::Create()
+{
+    if (m_pWnd)
+        return TRUE;
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return FALSE;
+    m_pWnd = new QDialog;
+    CreateControls();
+    ApplyDlgTemplate(m_pWnd, GetDlgTemplate(IDD_VALIDATION));
+    OnInitDialog();
+    m_pWnd->installEventFilter(this);
+    return TRUE;
+}
+
+void CValidationDlg::FillList()
+{
+    if (!m_lstResults)
+        return;
+    m_lstResults->ReplaceRows([this](CFilterRows &rows) { FillRows(rows, m_rowCopies, m_strRows); });
+    const sCountLabels labels = CountLabels(m_nTotal, m_nValid, m_nError);
+    m_stTotal->setText(ToDisplay(labels.strTotal));
+    m_stValid->setText(ToDisplay(labels.strValid));
+    m_stError->setText(ToDisplay(labels.strError));
+}
+
+void CValidationDlg::OnContinue()
+{
+    // The host may run another validation from AcceptRecord, which replaces
+    // the rows, the columns and the host: hand over what was shown.
+    const CString strRows = m_strRows;
+    const CStringArray arrColumns = m_arrColumns;
+    if (HandOverValidRecords(strRows, arrColumns, m_pHost) && m_pWnd)
+        m_pWnd->accept();
+}
+
+bool CValidationDlg::eventFilter(QObject *pWatched, QEvent *pEvent)
+{
+    if (pWatched == m_pWnd && pEvent->type() == QEvent::Resize)
+        m_resizer.MoveControls();
+    return QObject::eventFilter(pWatched, pEvent);
+}
+
+void CValidationDlg::CreateControls()
+{
+    // The group box goes first, so that the labels inside it lie above it.
+    auto *pFrame = new QGroupBox(QStringLiteral("File Count"), m_pWnd);
+    SetDlgCtrlID(pFrame, IDC_STATIC);
+
+    auto *pContinue = new QPushButton(QStringLiteral("Continue"), m_pWnd);
+    SetDlgCtrlID(pContinue, IDOK);
+    connect(pContinue, &QPushButton::clicked, this, &CValidationDlg::OnContinue);
+    auto *pCancel = new QPushButton(QStringLiteral("Cancel"), m_pWnd);
+    SetDlgCtrlID(pCancel, IDCANCEL);
+    connect(pCancel, &QPushButton::clicked, m_pWnd, &QDialog::reject);
+
+    m_lstResults = new CFilterListCtrl(m_pWnd);
+    m_lstResults->SetDataDescriptor(RowText);
+    m_lstResults->m_strProfileName = "Validation List";
+    m_lstResults->Create(m_pWnd, IDC_RESULT_LIST);
+    auto applyFilters = [this] { m_lstResults->ApplyFilters(); };
+    connect(m_lstResults, &CFilterListCtrl::filterChanged, this, applyFilters);
+    connect(m_lstResults, &CCommonListCtrl::columnsRepositioned, this, applyFilters);
+
+    for (QPointer<QLabel> *ppLabel : {&m_stTotal, &m_stValid, &m_stError}) {
+        *ppLabel = new QLabel(m_pWnd);
+        (*ppLabel)->setTextFormat(Qt::PlainText);
+    }
+    SetDlgCtrlID(m_stTotal, IDC_TOTAL_LABEL);
+    SetDlgCtrlID(m_stValid, IDC_VALID_LABEL);
+    SetDlgCtrlID(m_stError, IDC_ERROR_LABEL);
+}
+
+void CValidationDlg::OnInitDialog()
+{
+    CFilterListCtrl &list = *m_lstResults;
+    list.m_aColInfo.RemoveAll();
+    list.m_mapColIndex.RemoveAll();
+    for (int i = 0; i < m_arrColumns.GetSize(); ++i) {
+        const CString &strName = m_arrColumns.GetAt(i);
+        list.m_aColInfo.Add(MakeColInfo(strName, kColumnWidth, LVCFMT_RIGHT, 3));
+        list.m_mapColIndex[strName] = i;
+    }
+
+    m_resizer.SetParent(m_pWnd);
+    m_resizer.AddControl(IDC_RESULT_LIST, CP_SIZE_X | CP_SIZE_Y);
+    m_resizer.AddControl(IDOK, CP_MOVE_X | CP_MOVE_Y);
+    m_resizer.AddControl(IDCANCEL, CP_MOVE_X | CP_MOVE_Y);
+    for (int nID : {IDC_TOTAL_LABEL, IDC_VALID_LABEL, IDC_ERROR_LABEL, IDC_STATIC})
+        m_resizer.AddControl(nID, CP_MOVE_Y);
+
+    list.BuildColumns();
+    list.EnableFilterList(TRUE);
+    list.SetBkColor(kValidationBackColour);
+    list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+}
+
+void CValidationDlg::CenterWindow()
+{
+    const QScreen *pScreen = m_pWnd->screen();
+    if (!pScreen)
+        return;
+    QRect rc = m_pWnd->frameGeometry();
+    rc.moveCenter(pScreen->availableGeometry().center());
+    m_pWnd->move(rc.topLeft());
+}

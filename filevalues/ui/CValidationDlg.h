@@ -1,0 +1,71 @@
+// The Validation dialog: the result lines of a validation run in a filter
+// list, one row per line (black for valid, red for error lines), with the
+// total, valid and error counts below. Continue hands every valid record to
+// the host, field by field, and hides the dialog; Cancel only hides it.
+//
+// One object for the module (theValidationDlg), a plain object until the
+// first run creates its window; later runs only refill and show it. The
+// dialog owns the copies of the lines that the list rows point at.
+#ifndef TARNIW_FILEVALUES_CVALIDATIONDLG_H
+#define TARNIW_FILEVALUES_CVALIDATIONDLG_H
+
+#include "filevalues/core/ValidationRows.h"
+#include "filevalues/core/ValidationRun.h"
+#include "filterlist/ui/CFilterListCtrl.h"
+#include "listctrl/ui/CControlPos.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPointer>
+
+class CValidationDlg : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kColumnWidth = 100;
+
+    CValidationDlg();
+    ~CValidationDlg() override;
+
+    // Takes a run's columns, rows and counts and the host, creates the
+    // window on first use, fills the list and shows the dialog, raised and
+    // centred on the screen.
+    void ShowResult(const sValidationResult &result, CImportHost *pHost);
+
+    // Creates the window (dialog 5000, no parent) and initialises it;
+    // FALSE when there is no Qt application to show it in.
+    BOOL Create();
+    // Rows and count labels from m_strRows and the counts.
+    void FillList();
+    // Hands the valid records to the host; hides the dialog unless the host
+    // refused one.
+    void OnContinue();
+
+    QDialog *GetWindow() const { return m_pWnd; }
+    CFilterListCtrl *ResultList() const { return m_lstResults; }
+
+    CImportHost *m_pHost = nullptr;
+    CStringArray m_arrColumns;
+    CString m_strRows;
+    int m_nTotal = 0;
+    int m_nValid = 0;
+    int m_nError = 0;
+
+protected:
+    bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
+
+private:
+    void CreateControls();
+    void OnInitDialog();
+    void CenterWindow();
+
+    QPointer<QDialog> m_pWnd;
+    QPointer<CFilterListCtrl> m_lstResults;
+    CControlPos m_resizer;
+    QPointer<QLabel> m_stTotal;
+    QPointer<QLabel> m_stValid;
+    QPointer<QLabel> m_stError;
+    sRowCopies m_rowCopies;
+};
+
+#endif
