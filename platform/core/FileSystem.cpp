@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -21,7 +22,10 @@ CString ReadProcExe()
 
 CString GetHostExecutablePath()
 {
-    return g_strExePath.IsEmpty() ? ReadProcExe() : g_strExePath;
+    if (!g_strExePath.IsEmpty())
+        return g_strExePath;
+    const char *pszEnv = std::getenv("TARNIW_HOST_EXE");
+    return pszEnv && *pszEnv ? CString(pszEnv) : ReadProcExe();
 }
 
 void SetHostExecutablePath(const CString &path)

@@ -11,7 +11,9 @@
 #include <vector>
 
 // Full path of the host process's executable (not of the module). Tests and
-// tools may set another one; an empty path goes back to the real one.
+// tools may set another one; an empty path goes back to the environment
+// variable TARNIW_HOST_EXE when it is set (how a test points a loaded module
+// at its own temporary folder), else to the real executable.
 CString GetHostExecutablePath();
 void SetHostExecutablePath(const CString &path);
 

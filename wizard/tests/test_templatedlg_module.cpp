@@ -4,7 +4,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QDir>
+#include <QTemporaryDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTest>
@@ -62,6 +63,7 @@ private:
     QWidget *List(int nId) const;
     void Invoke(CImportHost *pHost);
 
+    QTemporaryDir m_baseDir;
     CSilentHost m_host;
     std::unique_ptr<QWidget> m_pHostWindow;
     QLineEdit *m_pHostEdit = nullptr;
@@ -70,6 +72,10 @@ private:
 
 void TestTemplateDlgModule::initTestCase()
 {
+    // The module keeps its stores beside the host's executable: point it at
+    // this test's own folder.
+    QVERIFY(m_baseDir.isValid());
+    qputenv("TARNIW_HOST_EXE", QFile::encodeName(m_baseDir.filePath("host")));
     m_pHostWindow = std::make_unique<QWidget>();
     m_pHostEdit = new QLineEdit(m_pHostWindow.get());
     m_pHostWindow->show();
@@ -82,8 +88,7 @@ void TestTemplateDlgModule::init()
 
 void TestTemplateDlgModule::cleanupTestCase()
 {
-    // The module keeps its templates beside the host's executable.
-    QDir(QCoreApplication::applicationDirPath() + "/Templates/ModuleTest_Template").removeRecursively();
+    qunsetenv("TARNIW_HOST_EXE");
 }
 
 QWidget *TestTemplateDlgModule::List(int nId) const
