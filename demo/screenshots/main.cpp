@@ -7,6 +7,8 @@
 #include "CDemoWindow.h"
 #include "filterlist/ui/CComboListCtrl.h"
 #include "filterlist/ui/CInPlaceCombo.h"
+#include "listctrl/ui/CCommonListCtrl.h"
+#include "listctrl/ui/CReposition.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/Prompts.h"
 #include "tarniw/TarnIW.h"
@@ -18,7 +20,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -144,6 +148,29 @@ QImage DemoWindow(CShotContext &ctx)
     return Grab(&ctx.demo);
 }
 
+QImage RepositionColumns(CShotContext &)
+{
+    // An order list with two columns hidden and Customer dragged to the
+    // front, as its header menu's "Reposition Columns" shows it.
+    QDialog owner;
+    auto *pList = new CCommonListCtrl;
+    pList->Create(&owner, IDC_RESULT_LIST);
+    pList->m_strProfileName = "Orders List";
+    const char *names[] = {"Line", "Status", "OrderNo", "Customer", "Amount", "Currency", "Error"};
+    const int positions[] = {-1, 0, 1, 2, 3, 4, -1};
+    for (int d = 0; d < 7; ++d) {
+        pList->m_mapColIndex[names[d]] = d;
+        pList->m_aColInfo.Add(MakeColInfo(names[d], 90));
+        pList->m_aDefaultColPos.Add(positions[d]);
+    }
+    pList->m_aFixedCols.Add("OrderNo");
+    pList->BuildColumns();
+    pList->GetHeaderCtrl()->moveSection(2, 0);
+    CReposition reposition;
+    pList->OnCommand(IDM_REPOSITION_COLUMNS);
+    return Grab(reposition.GetDialog());
+}
+
 struct sShot
 {
     const char *pszFile;
@@ -157,6 +184,7 @@ std::vector<sShot> Shots()
         {"template-browse.png", TemplateAfterBrowse},
         {"template-combo.png", TemplateComboOpen},
         {"demo-window.png", DemoWindow},
+        {"reposition-columns.png", RepositionColumns},
     };
 }
 }
