@@ -3,6 +3,8 @@
 
 #include "host/ModulePrompts.h"
 #include "host/TarnIWGlobals.h"
+#include "filevalues/core/ValidationRun.h"
+#include "filevalues/ui/CValidationDlg.h"
 #include "host/core/CTarnIWEntries.h"
 
 namespace {
@@ -89,7 +91,13 @@ void ClearCurrentClassFileValues(CString className)
 
 void TarnIm_ShowValidationDlg(CImportHost *host, CString records, CVerdictMap *verdicts)
 {
+    if (!host)
+        return;
     WindowEntries().TarnIm_ShowValidationDlg(host, records, verdicts);
+    // The run joins what the last conversion left with the host's verdicts.
+    const CTemplateDlg &dlg = theTemplateDlg;
+    const sConversionState state{dlg.m_nLastLine, dlg.m_arrErrorLines, dlg.m_strErrors, dlg.m_arrFields};
+    theValidationDlg.ShowResult(ValidateRecords(records, verdicts, state), host);
 }
 
 int TarnIWPreTranslateMessage(MSG *msg)

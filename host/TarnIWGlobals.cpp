@@ -3,19 +3,23 @@
 // unloads. Constructing them creates no windows.
 #include "host/TarnIWGlobals.h"
 
+#include "filevalues/ui/CValidationDlg.h"
+#include "filterlist/ui/CFilterText.h"
 #include "listctrl/ui/CReposition.h"
 #include "wizard/ui/CTemplateDlgWidget.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 
 // 1. Framework state: the module needs none of its own so far.
 // 2. theListRegistry, the registry of live common lists, goes here.
-// 3. theFilterText, the filter popup, goes here.
+// 3. The filter value popup of every filter list.
+CFilterText theFilterText;
 // 4. The application object.
 CTarnIWApp theApp;
 // 5. The column reposition dialog; it becomes what "Reposition Columns" of
 //    every common list opens.
 CReposition theReposition;
-// 6. theValidationDlg, the Validation dialog, goes here.
+// 6. The Validation dialog.
+CValidationDlg theValidationDlg;
 // 7. The Template dialog object.
 CTemplateDlg theTemplateDlg;
 // Its window, built on the first show.
@@ -23,5 +27,5 @@ CTemplateDlgWindow theTemplateDlgWindow(theTemplateDlg);
 
 std::vector<QWidget *> ModuleWindows()
 {
-    return {theTemplateDlgWindow.Dialog()};
+    return {theTemplateDlgWindow.Dialog(), theValidationDlg.GetWindow(), theFilterText.GetWindow()};
 }

@@ -7,11 +7,15 @@
 
 #include <vector>
 
+class CFilterText;
 class CReposition;
+class CValidationDlg;
 class QWidget;
 
+extern CFilterText theFilterText;
 extern CTarnIWApp theApp;
 extern CReposition theReposition;
+extern CValidationDlg theValidationDlg;
 extern CTemplateDlg theTemplateDlg;
 
 // The module's top-level windows that exist so far.

@@ -25,7 +25,7 @@ public:
     void Load_CSV_File_Directly_From_FileName(CImportHost *host, const CString &fileName, const CString &className);
     void ClearAllSavedFileValues();
     void ClearCurrentClassFileValues(const CString &className);
-    // Takes the host; the validation run joins here once it exists.
+    // Takes the host; the module then runs the validation and shows it.
     void TarnIm_ShowValidationDlg(CImportHost *host, const CString &records, CVerdictMap *verdicts);
 
     // The name of the template the entries rewrite from the host's fields.
