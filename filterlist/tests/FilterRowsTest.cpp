@@ -8,55 +8,46 @@ namespace {
 
 using Prepare = std::function<void(CTestRows &)>;
 
-// --- Adding rows and SetItemData's positions -------------------------------
-
-struct SetDataCase
-{
-    const char *name;
-    Prepare prepare; // rows a, b, c are shown before
-    int nPos;
-    BOOL bResult;
-    CString shown; // column 0 of the shown rows afterwards
-};
-
-class SetItemDataPositions : public testing::TestWithParam<SetDataCase>
-{
-};
-
-TEST_P(SetItemDataPositions, AddressTheRightRow)
-{
-    const SetDataCase &c = GetParam();
-    CTestRows t;
-    for (const char *v : {"a", "b", "c"})
-        EXPECT_TRUE(t.Add({v}));
-    c.prepare(t);
-    EXPECT_EQ(t.m_rows.SetItemData(c.nPos, t.Data({"X"})), c.bResult);
-    EXPECT_EQ(t.Shown(), c.shown);
-}
-
 const Prepare kNewRow = [](CTestRows &t) { t.m_rows.InsertItem(t.m_rows.GetItemCount()); };
 const Prepare kNothing = [](CTestRows &) {};
 const CString kNoDescriptor = "no data descriptor initialised";
 
-const SetDataCase kSetDataCases[] = {
-    {"ZeroFillsTheNewRow", kNewRow, 0, TRUE, "a b c X"},
-    {"PastTheEndFillsTheNewRow", kNewRow, 99, TRUE, "a b c X"},
-    {"InsideIsThatRowEvenBesideANewRow", kNewRow, 1, TRUE, "a X c "},
-    {"ZeroOnceFilledIsTheFirstRow", kNothing, 0, TRUE, "X b c"},
-    {"PastTheEndOnceFilledIsRefused", kNothing, 3, FALSE, "a b c"},
-    {"NegativeIsRefused", kNothing, -1, FALSE, "a b c"},
-    {"WithoutDescriptorNothingHappens", [](CTestRows &t) { t.m_rows.SetDataDescriptor(nullptr); }, 1, FALSE,
-     kNoDescriptor + " " + kNoDescriptor + " " + kNoDescriptor},
-    {"FailingTheFiltersDropsTheRow",
-     [](CTestRows &t) {
-         t.m_rows.ApplyFilters({"a~b~c"});
-         kNewRow(t);
-     },
-     0, FALSE, "a b c"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Positions, SetItemDataPositions, testing::ValuesIn(kSetDataCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+TEST(FilterRows, SetItemDataAddressesTheRightRow)
+{
+    struct Case
+    {
+        const char *name;
+        Prepare prepare; // rows a, b, c are shown before
+        int nPos;
+        BOOL bResult;
+        CString shown; // column 0 of the shown rows afterwards
+    };
+    const Case cases[] = {
+        {"zero fills the new row", kNewRow, 0, TRUE, "a b c X"},
+        {"past the end fills the new row", kNewRow, 99, TRUE, "a b c X"},
+        {"inside is that row even beside a new row", kNewRow, 1, TRUE, "a X c "},
+        {"zero once filled is the first row", kNothing, 0, TRUE, "X b c"},
+        {"past the end once filled is refused", kNothing, 3, FALSE, "a b c"},
+        {"negative is refused", kNothing, -1, FALSE, "a b c"},
+        {"without descriptor nothing happens", [](CTestRows &t) { t.m_rows.SetDataDescriptor(nullptr); }, 1, FALSE,
+         kNoDescriptor + " " + kNoDescriptor + " " + kNoDescriptor},
+        {"failing the filters drops the row",
+         [](CTestRows &t) {
+             t.m_rows.ApplyFilters({"a~b~c"});
+             kNewRow(t);
+         },
+         0, FALSE, "a b c"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CTestRows t;
+        for (const char *v : {"a", "b", "c"})
+            EXPECT_TRUE(t.Add({v}));
+        c.prepare(t);
+        EXPECT_EQ(t.m_rows.SetItemData(c.nPos, t.Data({"X"})), c.bResult);
+        EXPECT_EQ(t.Shown(), c.shown);
+    }
+}
 
 TEST(FilterRows, InsertInTheMiddleShiftsTheShownRows)
 {
@@ -91,42 +82,27 @@ TEST(FilterRows, ChecksAndCellsFollowTheShownPosition)
     EXPECT_EQ(t.m_rows.GetItemText(0, 0), "");
 }
 
-// --- Filter runs ----------------------------------------------------------
-
-struct FilterCase
+TEST(FilterRows, FilterRunsShowTheMatchingRowsInStorageOrder)
 {
-    const char *name;
-    CStringArray aFilters; // per display column
-    const char *shown;
-};
-
-class FilterRuns : public testing::TestWithParam<FilterCase>
-{
-};
-
-TEST_P(FilterRuns, ShowTheMatchingRowsInStorageOrder)
-{
-    CTestRows t;
-    t.Add({"Abc", "1", "x"});
-    t.Add({"xab", "12", "y"});
-    t.Add({"ab", "20", "y"});
-    t.Add({"zz", "5", "x"});
-    t.m_rows.ApplyFilters(GetParam().aFilters);
-    EXPECT_EQ(t.Shown(), GetParam().shown);
-    EXPECT_EQ(t.m_rows.GetItemCount(), 4);
+    const std::pair<CStringArray, const char *> cases[] = { // filters per display column, rows shown
+        {{"", "", ""}, "Abc xab ab zz"},
+        {{"ab", ">10", ""}, "ab"},         // both columns must match
+        {{"a~*z", "", ""}, "Abc ab zz"},
+        {{"~~~", "", ""}, ""},
+        {{"", ">4"}, "xab ab zz"},         // fewer boxes than columns
+        {{"", "", "", "ab"}, ""},          // index 3 was never built: empty text
+    };
+    for (const auto &[filters, shown] : cases) {
+        CTestRows t;
+        t.Add({"Abc", "1", "x"});
+        t.Add({"xab", "12", "y"});
+        t.Add({"ab", "20", "y"});
+        t.Add({"zz", "5", "x"});
+        t.m_rows.ApplyFilters(filters);
+        EXPECT_EQ(t.Shown(), shown);
+        EXPECT_EQ(t.m_rows.GetItemCount(), 4);
+    }
 }
-
-const FilterCase kFilterCases[] = {
-    {"NoFilterShowsAll", {"", "", ""}, "Abc xab ab zz"},
-    {"BothColumnsMustMatch", {"ab", ">10", ""}, "ab"},
-    {"Alternatives", {"a~*z", "", ""}, "Abc ab zz"},
-    {"OnlyTildesHideAll", {"~~~", "", ""}, ""},
-    {"FewerBoxesThanColumns", {"", ">4"}, "xab ab zz"},
-    {"BoxBeyondTheDefinitions", {"", "", "", "ab"}, ""}, // index 3 was never built: empty text
-};
-
-INSTANTIATE_TEST_SUITE_P(Filters, FilterRuns, testing::ValuesIn(kFilterCases),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(FilterRows, AFilterOnAnUnbuiltColumnTestsTheTextBeforeIt)
 {
@@ -150,51 +126,41 @@ TEST(FilterRows, NewRowsMeetTheFiltersOfTheLastRun)
     EXPECT_FALSE(t.m_rows.RowPassesFilters(0)); // no data: empty text
 }
 
-// --- Column-click sort ------------------------------------------------------
-
-struct SortCase
+TEST(FilterSort, TypesAgreeWithTheRowComparisonBothWays)
 {
-    const char *name;
-    int nType;
-    std::vector<const char *> values;
-    const char *ascending;
-};
-
-class SortTypes : public testing::TestWithParam<SortCase>
-{
-};
-
-TEST_P(SortTypes, AgreeWithTheRowComparisonBothWays)
-{
-    const SortCase &c = GetParam();
-    CTestRows t;
-    t.m_layout.aTypes = {c.nType, 3, 3};
-    for (const char *v : c.values)
-        t.Add({v});
-    for (int nClick = 0; nClick < 2; ++nClick) {
-        t.m_rows.PrepareColumnSort(0);
-        t.m_rows.SortShownRows();
-        if (nClick == 0) {
-            EXPECT_EQ(t.Shown(), c.ascending);
+    struct Case
+    {
+        int nType;
+        std::vector<const char *> values;
+        const char *ascending;
+    };
+    const Case cases[] = {
+        {1, {"10", "9", "-2", "x", "3abc"}, "-2 x 3abc 9 10"},
+        {4, {"3000000000", "2", "-1"}, "-1 2 3000000000"},
+        {2, {"1.5", "1e3", "-.5", "abc", "nan"}, "nan -.5 abc 1.5 1e3"},
+        {3, {"a", "B", "\xE4", "ab", ""}, " B a ab \xE4"},
+        {6, {"Name0000010", "Name000001", "Name00000\xE4", "Name0000002"}, // bytes past a shared start
+         "Name0000002 Name000001 Name0000010 Name00000\xE4"},
+        {5, {"NA", "-", "1"}, "NA - 1"}, // no special dash
+        {7, {"b", "a", "c"}, "b a c"},   // other types keep the order
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.nType);
+        CTestRows t;
+        t.m_layout.aTypes = {c.nType, 3, 3};
+        for (const char *v : c.values)
+            t.Add({v});
+        for (int nClick = 0; nClick < 2; ++nClick) {
+            t.m_rows.PrepareColumnSort(0);
+            t.m_rows.SortShownRows();
+            if (nClick == 0) {
+                EXPECT_EQ(t.Shown(), c.ascending);
+            }
+            for (int p = 1; p < t.m_rows.GetVisibleCount(); ++p)
+                EXPECT_LE(t.m_rows.CompareVisibleRows(t.m_rows.RowAt(p - 1), t.m_rows.RowAt(p)), 0);
         }
-        for (int p = 1; p < t.m_rows.GetVisibleCount(); ++p)
-            EXPECT_LE(t.m_rows.CompareVisibleRows(t.m_rows.RowAt(p - 1), t.m_rows.RowAt(p)), 0);
     }
 }
-
-const SortCase kSortCases[] = {
-    {"Int", 1, {"10", "9", "-2", "x", "3abc"}, "-2 x 3abc 9 10"},
-    {"Long", 4, {"3000000000", "2", "-1"}, "-1 2 3000000000"},
-    {"Double", 2, {"1.5", "1e3", "-.5", "abc", "nan"}, "nan -.5 abc 1.5 1e3"},
-    {"Bytes", 3, {"a", "B", "\xE4", "ab", ""}, " B a ab \xE4"},
-    {"BytesPastASharedStart", 6, {"Name0000010", "Name000001", "Name00000\xE4", "Name0000002"},
-     "Name0000002 Name000001 Name0000010 Name00000\xE4"},
-    {"NoSpecialDash", 5, {"NA", "-", "1"}, "NA - 1"},
-    {"OtherTypesKeepTheOrder", 7, {"b", "a", "c"}, "b a c"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Types, SortTypes, testing::ValuesIn(kSortCases),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(FilterSort, DirectionAndHeaderImages)
 {
@@ -235,8 +201,6 @@ TEST(FilterSort, AColumnWithoutDefinitionCannotSortFirst)
     t.m_rows.SortShownRows();
     EXPECT_EQ(t.Shown(), "a b");
 }
-
-// --- Notifications ----------------------------------------------------------
 
 struct CRecorder : IFilterRowsObserver
 {

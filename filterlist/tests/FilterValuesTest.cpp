@@ -29,31 +29,14 @@ TEST(FilterValues, DistinctIgnoringCaseFirstKeptSortedIgnoringCase)
     EXPECT_EQ(Joined(CollectFilterValues(t.m_rows, 7)), "[def-1]");
 }
 
-struct JoinCase
+TEST(FilterValues, JoinSkipsChoicesTheFilterAlreadyContains)
 {
-    CStringArray aChosen;
-    const char *filter;
-};
-
-class JoinFilterValuesTest : public testing::TestWithParam<JoinCase>
-{
-};
-
-TEST_P(JoinFilterValuesTest, Joins)
-{
-    EXPECT_EQ(JoinFilterValues(GetParam().aChosen), GetParam().filter);
+    const std::pair<CStringArray, const char *> cases[] = {
+        {{}, ""}, {{"A", "b"}, "A~b"}, {{"A", "AB"}, "A~AB"}, {{"AB", "B"}, "AB"}, {{"AB", "b"}, "AB~b"},
+        {{"x", "y", "x~y"}, "x~y"},
+    };
+    for (const auto &[chosen, filter] : cases)
+        EXPECT_EQ(JoinFilterValues(chosen), filter) << filter;
 }
-
-const JoinCase kJoinCases[] = {
-    {{}, ""},
-    {{"A"}, "A"},
-    {{"A", "b"}, "A~b"},
-    {{"A", "AB"}, "A~AB"},
-    {{"AB", "B"}, "AB"},
-    {{"AB", "b"}, "AB~b"},
-    {{"x", "y", "x~y"}, "x~y"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Choices, JoinFilterValuesTest, testing::ValuesIn(kJoinCases));
 
 } // namespace

@@ -13,112 +13,89 @@ sListBoxGeometry Box(int nTop = 0, int nCount = 4)
     return {nCount, nTop, 16, 100, 40};
 }
 
-struct HitCase
+TEST(DragDropMath, ItemFromPointFindsTheNearestItem)
 {
-    sListBoxGeometry geo;
-    int x, y;
-    int nIndex;
-    bool bOutside;
-};
-
-class ItemFromPointTest : public testing::TestWithParam<HitCase> {};
-
-TEST_P(ItemFromPointTest, FindsNearestItem)
-{
-    const HitCase &c = GetParam();
-    const sItemHit hit = ItemFromPoint(c.geo, c.x, c.y);
-    EXPECT_EQ(hit.nIndex, c.nIndex);
-    EXPECT_EQ(hit.bOutside, c.bOutside);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, ItemFromPointTest, testing::Values(
-    HitCase{Box(), 5, 15, 0, false},
-    HitCase{Box(), 5, 39, 2, false},   // partly shown row
-    HitCase{Box(1), 5, 17, 2, false},  // scrolled
-    HitCase{Box(0, 2), 5, 35, 1, true}, // below the last item
-    HitCase{Box(), 5, 300, 2, true},   // below the box
-    HitCase{Box(1), 5, -50, 1, true},  // above the box
-    HitCase{Box(), 100, 20, 1, true},  // beside the box
-    HitCase{Box(0, 0), 5, 5, -1, true}));
-
-struct MarkCase
-{
-    sListBoxGeometry geo;
-    int nIndex;
-    bool bVisible;
-    int y;
-};
-
-class InsertionMarkTest : public testing::TestWithParam<MarkCase> {};
-
-TEST_P(InsertionMarkTest, LiesBelowTheItemsTopOrOnTheLastBottom)
-{
-    const MarkCase &c = GetParam();
-    const sMarkLine mark = InsertionMark(c.geo, c.nIndex);
-    EXPECT_EQ(mark.bVisible, c.bVisible);
-    if (c.bVisible) {
-        EXPECT_EQ(mark.y, c.y);
+    struct Case
+    {
+        sListBoxGeometry geo;
+        int x, y;
+        int nIndex;
+        bool bOutside;
+    } const cases[] = {
+        {Box(), 5, 15, 0, false},     {Box(), 5, 39, 2, false},   // partly shown row
+        {Box(1), 5, 17, 2, false},    {Box(0, 2), 5, 35, 1, true}, // scrolled; below the last item
+        {Box(), 5, 300, 2, true},     {Box(1), 5, -50, 1, true},   // below, above the box
+        {Box(), 100, 20, 1, true},    {Box(0, 0), 5, 5, -1, true}, // beside the box; empty
+    };
+    for (const Case &c : cases) {
+        const sItemHit hit = ItemFromPoint(c.geo, c.x, c.y);
+        EXPECT_EQ(hit.nIndex, c.nIndex) << c.x << "," << c.y;
+        EXPECT_EQ(hit.bOutside, c.bOutside) << c.x << "," << c.y;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, InsertionMarkTest, testing::Values(
-    MarkCase{Box(), 1, true, 17},
-    MarkCase{Box(1), 2, true, 17},
-    MarkCase{Box(1), 0, false, 0},     // scrolled away
-    MarkCase{Box(), 3, false, 0},      // below the client area
-    MarkCase{Box(0, 2), -1, true, 32}, // end of a short box
-    MarkCase{Box(), -1, false, 0},     // end below the client area
-    MarkCase{Box(0, 2), 2, false, 0}));
-
-struct ScrollCase
+TEST(DragDropMath, InsertionMarkLiesBelowTheItemsTopOrOnTheLastBottom)
 {
-    int y;
-    eScrollDir dir;
-    int nInterval;
-};
-
-class AutoScrollTest : public testing::TestWithParam<ScrollCase> {};
-
-TEST_P(AutoScrollTest, FartherIsFaster)
-{
-    const sAutoScroll scroll = AutoScroll(GetParam().y, 40, 16);
-    EXPECT_EQ(scroll.dir, GetParam().dir);
-    EXPECT_EQ(scroll.nInterval, GetParam().nInterval);
+    struct Case
+    {
+        sListBoxGeometry geo;
+        int nIndex;
+        int y; // -1: not shown
+    } const cases[] = {
+        {Box(), 1, 17}, {Box(1), 2, 17}, {Box(0, 2), -1, 32}, // end of a short box
+        {Box(1), 0, -1},                                      // scrolled away
+        {Box(), 3, -1}, {Box(), -1, -1},                      // below the client area
+        {Box(0, 2), 2, -1},
+    };
+    for (const Case &c : cases) {
+        const sMarkLine mark = InsertionMark(c.geo, c.nIndex);
+        EXPECT_EQ(mark.bVisible ? mark.y : -1, c.y) << c.geo.nTopIndex << "/" << c.nIndex;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, AutoScrollTest, testing::Values(
-    ScrollCase{41, eScrollDir::Down, 250},
-    ScrollCase{40 + 48, eScrollDir::Down, 62}, // three item heights below
-    ScrollCase{40, eScrollDir::None, 0},
-    ScrollCase{-32, eScrollDir::Up, 83}));
-
-struct DropCase
+TEST(DragDropMath, AutoScrollIsFasterFartherAway)
 {
-    int nDrag, nDrop;
-    std::vector<std::string> order;
-    int nSelect; // -1: selection left alone
-    bool bNotify;
-};
-
-class PlanDropTest : public testing::TestWithParam<DropCase> {};
-
-TEST_P(PlanDropTest, MovesBeforeTheMarkedItem)
-{
-    const DropCase &c = GetParam();
-    const sDropMove move = PlanDrop(4, c.nDrag, c.nDrop);
-    EXPECT_EQ(DropOrder<std::string>({"a", "b", "c", "d"}, move), c.order);
-    EXPECT_EQ(move.bMoves ? move.nTo : -1, c.nSelect);
-    EXPECT_EQ(move.bNotify, c.bNotify);
+    struct Case
+    {
+        int y;
+        eScrollDir dir;
+        int nInterval;
+    } const cases[] = {
+        {41, eScrollDir::Down, 250}, {40 + 48, eScrollDir::Down, 62}, // three item heights below
+        {40, eScrollDir::None, 0},   {-32, eScrollDir::Up, 83},
+    };
+    for (const Case &c : cases) {
+        const sAutoScroll scroll = AutoScroll(c.y, 40, 16);
+        EXPECT_EQ(scroll.dir, c.dir) << c.y;
+        EXPECT_EQ(scroll.nInterval, c.nInterval) << c.y;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PlanDropTest, testing::Values(
-    DropCase{0, 2, {"b", "a", "c", "d"}, 1, true},
-    DropCase{3, 1, {"a", "d", "b", "c"}, 1, true},
-    DropCase{1, -1, {"a", "c", "d", "b"}, 3, true},
-    DropCase{1, 1, {"a", "b", "c", "d"}, -1, true},
-    DropCase{1, 2, {"a", "b", "c", "d"}, 1, true},  // just before the next item
-    DropCase{0, 5, {"b", "c", "d", "a"}, 3, true},  // mark scrolled past the end
-    DropCase{2, -2, {"c", "a", "b", "d"}, 0, true}, // mark scrolled above the start
-    DropCase{4, 0, {"a", "b", "c", "d"}, -1, false}));
+TEST(DragDropMath, PlanDropMovesBeforeTheMarkedItem)
+{
+    struct Case
+    {
+        int nDrag, nDrop;
+        std::vector<std::string> order;
+        int nSelect; // -1: selection left alone
+        bool bNotify;
+    } const cases[] = {
+        {0, 2, {"b", "a", "c", "d"}, 1, true},
+        {3, 1, {"a", "d", "b", "c"}, 1, true},
+        {1, -1, {"a", "c", "d", "b"}, 3, true},
+        {1, 1, {"a", "b", "c", "d"}, -1, true},
+        {1, 2, {"a", "b", "c", "d"}, 1, true},  // just before the next item
+        {0, 5, {"b", "c", "d", "a"}, 3, true},  // mark scrolled past the end
+        {2, -2, {"c", "a", "b", "d"}, 0, true}, // mark scrolled above the start
+        {4, 0, {"a", "b", "c", "d"}, -1, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.nDrag) + " to " + std::to_string(c.nDrop));
+        const sDropMove move = PlanDrop(4, c.nDrag, c.nDrop);
+        EXPECT_EQ(DropOrder<std::string>({"a", "b", "c", "d"}, move), c.order);
+        EXPECT_EQ(move.bMoves ? move.nTo : -1, c.nSelect);
+        EXPECT_EQ(move.bNotify, c.bNotify);
+    }
+}
 
 } // namespace
