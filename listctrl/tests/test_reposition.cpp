@@ -264,6 +264,7 @@ private Q_SLOTS:
     void dragInTheVisibleBox()
     {
         QFETCH(QString, target);
+        QFETCH(QString, visible);
         Open(m_list);
         Run("v:3 dbl"); // D hidden
         CDragDropListCtrl *pBox = m_repo->VisibleBox();
@@ -281,10 +282,9 @@ private Q_SLOTS:
         QTest::mouseMove(pViewport, to);
         QTest::mouseRelease(pViewport, Qt::LeftButton, {}, to);
 
-        QTEST(Texts(pBox), "visible");
+        QCOMPARE(Texts(pBox), visible);
         QCOMPARE(Texts(m_repo->HiddenBox()), QString("D"));
         Click(IDC_REPOSITION_SAVE);
-        QFETCH(QString, visible);
         QCOMPARE(Columns(m_list).remove(QRegularExpression(":\\d+")), visible);
     }
 
@@ -299,7 +299,6 @@ private Q_SLOTS:
     {
         QFETCH(int, nColumns);
         QStringList names;
-        QString hidden;
         for (int i = 0; i < nColumns; ++i)
             names << QStringLiteral("Column %1").arg(i, 3, 10, QChar('0'));
         m_owner = std::make_unique<QDialog>();
@@ -319,41 +318,30 @@ private Q_SLOTS:
         QCOMPARE(Messages(), QStringList());
     }
 
-    // The window leaves a list that is being destroyed, hidden, and serves
-    // the next list without reaching back to the dead one.
-    void listDestroyedWhileOpen()
+    // The window follows the list that opens it, leaves one that is
+    // destroyed while it is open, and serves the next without reaching back.
+    void servesTheListThatOpenedItLast()
     {
         Open(m_list);
         QPointer<QDialog> pDlg = m_repo->GetDialog();
-        m_owner.reset();
+        auto other = std::make_unique<QDialog>();
+        CCommonListCtrl *pOther = MakeList(*other, {"X", "Y"}, "Other List");
+        Open(pOther);
+        QCOMPARE(pDlg->parentWidget(), pOther);
+        QCOMPARE(Texts(m_repo->VisibleBox()), QString("X,Y"));
+
+        other.reset();
         QVERIFY(!m_repo->GetList());
         QVERIFY(pDlg && !pDlg->isVisible() && !pDlg->parentWidget());
-        m_repo->OnSave();
         m_repo->OnDblClkVisible();
+        m_repo->OnSave();
 
-        QDialog other;
-        CCommonListCtrl *pOther = MakeList(other, {"X", "Y"});
-        Open(pOther);
+        Open(m_list);
         QCOMPARE(m_repo->GetDialog(), pDlg.data());
-        QCOMPARE(pDlg->parentWidget(), pOther);
         Run("v:0 <");
         Click(IDC_REPOSITION_SAVE);
-        QCOMPARE(Columns(pOther), QString("Y:60"));
-    }
-
-    void openingFromAnotherListReloads()
-    {
-        Open(m_list);
-        QDialog other;
-        CCommonListCtrl *pOther = MakeList(other, {"X", "Y"}, "Other List");
-        Open(pOther);
-        QCOMPARE(m_repo->GetDialog()->parentWidget(), pOther);
-        QCOMPARE(Texts(m_repo->VisibleBox()), QString("X,Y"));
-        Run("v:1 <");
-        Click(IDC_REPOSITION_SAVE);
-        QCOMPARE(Columns(pOther), QString("X:50"));
-        QCOMPARE(Columns(m_list), QString("A:50,B:60,C:70,D:80"));
-        QCOMPARE(Profile("Test List"), QString("<none>"));
+        QCOMPARE(Columns(m_list), QString("B:60,C:70,D:80"));
+        QCOMPARE(Profile("Other List"), QString("<none>"));
     }
 
     // A folder in place of the INI file: the write fails, the folder and
