@@ -1,0 +1,109 @@
+// TarnIm_ShowValidationDlg through the module, as a Qt host calls it and
+// routes its events through TarnIWPreTranslateMessage.
+#include "tarniw/TarnIW.h"
+
+#include "RecordingHost.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// What a host installs on its application.
+class CPreTranslateFilter : public QObject
+{
+protected:
+    bool eventFilter(QObject *pWatched, QEvent *pEvent) override
+    {
+        MSG msg{pWatched, pEvent};
+        return TarnIWPreTranslateMessage(&msg) != 0;
+    }
+};
+
+QWidget *ValidationWindow()
+{
+    for (QWidget *pWidget : QApplication::topLevelWidgets()) {
+        if (pWidget->windowTitle() == QLatin1String("Validation Dialog"))
+            return pWidget;
+    }
+    return nullptr;
+}
+
+template <class T>
+T *Control(int nID)
+{
+    for (T *pControl : ValidationWindow()->findChildren<T *>()) {
+        if (pControl->property("dlgId").toInt() == nID)
+            return pControl;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestValidationDlgModule : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_baseDir.isValid());
+        qputenv("TARNIW_HOST_EXE", QFile::encodeName(m_baseDir.filePath("host")));
+        qApp->installEventFilter(&m_filter);
+    }
+
+    void cleanupTestCase()
+    {
+        qApp->removeEventFilter(&m_filter);
+        qunsetenv("TARNIW_HOST_EXE");
+    }
+
+    void nullHostShowsNothing()
+    {
+        CVerdictMap verdicts;
+        TarnIm_ShowValidationDlg(nullptr, "A,1,\n", &verdicts);
+        QVERIFY(!ValidationWindow());
+    }
+
+    void showsTheRunAndTakesItsKeys()
+    {
+        CRecordingHost host;
+        CVerdictMap verdicts{{1, "Bad"}, {-4, "ignored"}, {99, ""}};
+        TarnIm_ShowValidationDlg(&host, "A,1,\r\n\n", &verdicts);
+        QWidget *pWindow = ValidationWindow();
+        QVERIFY(pWindow);
+        QVERIFY(QTest::qWaitForWindowExposed(pWindow));
+        // No conversion ran in this module: no rows, every count 0.
+        QCOMPARE(Control<QLabel>(5001)->text(), QString("Total No of Records = 0"));
+
+        auto *pList = Control<QTableView>(5000);
+        const int nPlainHeight = pList->horizontalHeader()->height();
+        pList->setFocus();
+        QTest::keyClick(pList, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(pList->horizontalHeader()->height() > nPlainHeight);
+
+        QTest::mouseClick(Control<QPushButton>(1), Qt::LeftButton);
+        QVERIFY(!pWindow->isVisible());
+        QVERIFY(host.m_calls.empty());
+
+        // The next run shows the same window again.
+        TarnIm_ShowValidationDlg(&host, "", nullptr);
+        QCOMPARE(ValidationWindow(), pWindow);
+        QVERIFY(pWindow->isVisible());
+    }
+
+private:
+    QTemporaryDir m_baseDir;
+    CPreTranslateFilter m_filter;
+};
+
+QTEST_MAIN(TestValidationDlgModule)
+#include "test_validationdlg_module.moc"
