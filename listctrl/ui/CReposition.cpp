@@ -168,6 +168,9 @@ void CReposition::AttachTo(CCommonListCtrl *pList)
     m_listGone = QObject::connect(pList, &QObject::destroyed, m_pDlg, [this] { OnListDestroyed(); });
 }
 
+// A widget announces its destruction before it deletes its children, so the
+// window can still leave it here. Were the window gone with it, the guarded
+// pointers would be null and the next opening would build a new one.
 void CReposition::OnListDestroyed()
 {
     m_pList = nullptr;
