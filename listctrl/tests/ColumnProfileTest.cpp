@@ -1,6 +1,7 @@
 #include "listctrl/core/ColumnProfile.h"
 #include "platform/core/Prompts.h"
 
+#include "RecordingHost.h"
 #include "TempBase.h"
 
 #include <gtest/gtest.h>
@@ -28,45 +29,39 @@ std::string Describe(const CColumnLayout &layout)
     return s + "|" + std::to_string(layout.nFirstColDef);
 }
 
-struct LayoutCase
+TEST(ColumnProfile, LayoutIsBuiltFromSensibleEntriesOnly)
 {
-    const char *name;
-    int n;
-    std::vector<int> defaults;
-    const char *profile; // nullptr: none stored
-    const char *expected;
-};
-
-class LayoutTest : public ::testing::TestWithParam<LayoutCase> {};
-
-TEST_P(LayoutTest, BuildsSensibleColumns)
-{
-    const LayoutCase &c = GetParam();
-    CArray<int> defaults(c.defaults.begin(), c.defaults.end());
-    const CString profile = c.profile ? c.profile : "";
-    EXPECT_EQ(Describe(BuildColumnLayout(Defs(c.n), defaults, c.profile ? &profile : nullptr)), c.expected);
+    struct Case
+    {
+        const char *name;
+        int n;
+        std::vector<int> defaults;
+        const char *profile; // nullptr: none stored
+        const char *expected;
+    } const cases[] = {
+        {"no profile", 3, {}, nullptr, "0,1,2|A10,B20,C30|0"},
+        {"default layout", 3, {1, -1, 0}, nullptr, "1,-1,0|C30,A10|2"},
+        {"short default layout", 3, {0}, nullptr, "0,-1,-1|A10|0"},
+        {"saved", 3, {}, "0,1,100,1,-1,0,2,0,120", "1,-1,0|C120,A100|2"},
+        {"saved with fewer defs", 4, {}, "0,0,5,1,1,6,2,2,7", "0,1,2,-1|A5,B6,C7|0"},
+        {"index beyond defs", 2, {}, "0,0,5,7,1,6,1,1,8", "0,-1|A5|0"},
+        {"cut triplet", 3, {}, "0,0,5,1,1", "0,-1,-1|A5|0"},
+        {"empty fields skipped", 2, {}, ",0,,1,5,,1,0,6,", "1,0|B6,A5|1"},
+        {"repeated index", 2, {}, "0,0,5,0,1,6,1,2,7", "0,1|A10,B20|0"},
+        {"negative index", 2, {}, "-1,0,5,1,1,6", "0,1|A10,B20|0"},
+        {"position below -1", 2, {}, "0,-2,5,1,1,6", "0,1|A10,B20|0"},
+        {"gap closed", 3, {}, "0,0,5,1,-1,0,2,5,7", "0,-1,1|A5,C7|0"},
+        {"collision keeps both", 3, {}, "0,1,5,1,1,6,2,0,7", "1,2,0|C7,A5,B6|2"},
+        {"bad widths use default", 2, {}, "0,0,-4,1,1,99999999", "0,1|A10,B20|0"},
+        {"garbage", 2, {}, "\x01\xff,zz,\n", "0,-1|A0|0"},
+        {"no definitions", 0, {}, "0,0,5", "||0"},
+    };
+    for (const Case &c : cases) {
+        const CArray<int> defaults(c.defaults.begin(), c.defaults.end());
+        const CString profile = c.profile ? c.profile : "";
+        EXPECT_EQ(Describe(BuildColumnLayout(Defs(c.n), defaults, c.profile ? &profile : nullptr)), c.expected) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LayoutTest,
-    ::testing::Values(
-        LayoutCase{"NoProfile", 3, {}, nullptr, "0,1,2|A10,B20,C30|0"},
-        LayoutCase{"DefaultLayout", 3, {1, -1, 0}, nullptr, "1,-1,0|C30,A10|2"},
-        LayoutCase{"ShortDefaultLayout", 3, {0}, nullptr, "0,-1,-1|A10|0"},
-        LayoutCase{"Saved", 3, {}, "0,1,100,1,-1,0,2,0,120", "1,-1,0|C120,A100|2"},
-        LayoutCase{"SavedWithFewerDefs", 4, {}, "0,0,5,1,1,6,2,2,7", "0,1,2,-1|A5,B6,C7|0"},
-        LayoutCase{"IndexBeyondDefs", 2, {}, "0,0,5,7,1,6,1,1,8", "0,-1|A5|0"},
-        LayoutCase{"CutTriplet", 3, {}, "0,0,5,1,1", "0,-1,-1|A5|0"},
-        LayoutCase{"EmptyFieldsSkipped", 2, {}, ",0,,1,5,,1,0,6,", "1,0|B6,A5|1"},
-        LayoutCase{"RepeatedIndex", 2, {}, "0,0,5,0,1,6,1,2,7", "0,1|A10,B20|0"},
-        LayoutCase{"NegativeIndex", 2, {}, "-1,0,5,1,1,6", "0,1|A10,B20|0"},
-        LayoutCase{"PositionBelowMinusOne", 2, {}, "0,-2,5,1,1,6", "0,1|A10,B20|0"},
-        LayoutCase{"GapClosed", 3, {}, "0,0,5,1,-1,0,2,5,7", "0,-1,1|A5,C7|0"},
-        LayoutCase{"CollisionKeepsBoth", 3, {}, "0,1,5,1,1,6,2,0,7", "1,2,0|C7,A5,B6|2"},
-        LayoutCase{"BadWidthsUseDefault", 2, {}, "0,0,-4,1,1,99999999", "0,1|A10,B20|0"},
-        LayoutCase{"Garbage", 2, {}, "\x01\xff,zz,\n", "0,-1|A0|0"},
-        LayoutCase{"NoDefinitions", 0, {}, "0,0,5", "||0"}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ColumnProfile, TextNamesWidthsOfMatchingHeaderItems)
 {
@@ -79,8 +74,8 @@ TEST(ColumnProfile, TextNamesWidthsOfMatchingHeaderItems)
 TEST(ColumnProfile, ReadAndWriteBesideTheHostExecutable)
 {
     CTempBase base;
-    CScriptedPrompts prompts;
-    SetPrompts(&prompts);
+    CScriptedPromptsScope scope;
+    CScriptedPrompts &prompts = scope.prompts;
     EXPECT_EQ(GetListIniPath(), base.Path("Tarn_Import_Wizard.ini"));
     CString value;
     EXPECT_FALSE(ColumnProfileIO(0, "Validation List", value));
@@ -95,14 +90,13 @@ TEST(ColumnProfile, ReadAndWriteBesideTheHostExecutable)
     EXPECT_FALSE(ColumnProfileIO(0, "L", value));
     EXPECT_FALSE(ColumnProfileIO(0, "M", value));
     EXPECT_TRUE(prompts.m_messages.IsEmpty());
-    SetPrompts(nullptr);
 }
 
 TEST(ColumnProfile, UnwritableFileReportsFileOpenFailed)
 {
     CTempBase base;
-    CScriptedPrompts prompts;
-    SetPrompts(&prompts);
+    CScriptedPromptsScope scope;
+    CScriptedPrompts &prompts = scope.prompts;
     const CString path = base.Write("Tarn_Import_Wizard.ini", "[L]\nCOLUMNPROFILE=0,0,5\n");
     ::chmod(path.c_str(), 0444);
     if (::access(path.c_str(), W_OK) == 0)
@@ -111,34 +105,29 @@ TEST(ColumnProfile, UnwritableFileReportsFileOpenFailed)
     EXPECT_FALSE(ColumnProfileIO(1, "L", value));
     EXPECT_FALSE(ColumnProfileIO(0, "L", value)); // read-only counts as no profile
     EXPECT_EQ(prompts.m_messages, CStringArray{kMsgFileOpenFailed});
-    SetPrompts(nullptr);
 }
 
-struct ColourCase
+TEST(ColumnProfile, ColourLineSetsTheColoursGiven)
 {
-    const char *line;
-    bool bCustom;
-    COLORREF crBack;
-    COLORREF crText;
-};
-
-class ColourLineTest : public ::testing::TestWithParam<ColourCase> {};
-
-TEST_P(ColourLineTest, SetsTheColoursGiven)
-{
-    const ColourCase &c = GetParam();
-    COLORREF back = 0, text = 0x00FF00;
-    EXPECT_EQ(ParseColourLine(c.line, back, text), c.bCustom);
-    EXPECT_EQ(back, c.crBack);
-    EXPECT_EQ(text, c.crText);
+    struct Case
+    {
+        const char *line;
+        bool bCustom;
+        COLORREF crBack, crText; // before: 0 and 0x00FF00
+    } const cases[] = {
+        {"FFFFFF,0", true, 0xFFFFFF, 0},
+        {"0", true, 0, 0x00FF00},
+        {"ff0000,,00ff,ignored", true, 0xFF0000, 0xFF},
+        {"zz,12", true, 0, 0x12},
+        {"String not found", false, 0, 0x00FF00},
+    };
+    for (const Case &c : cases) {
+        COLORREF back = 0, text = 0x00FF00;
+        EXPECT_EQ(ParseColourLine(c.line, back, text), c.bCustom) << c.line;
+        EXPECT_EQ(back, c.crBack) << c.line;
+        EXPECT_EQ(text, c.crText) << c.line;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Lines, ColourLineTest,
-                         ::testing::Values(ColourCase{"FFFFFF,0", true, 0xFFFFFF, 0},
-                                           ColourCase{"0", true, 0, 0x00FF00},
-                                           ColourCase{"ff0000,,00ff,ignored", true, 0xFF0000, 0xFF},
-                                           ColourCase{"zz,12", true, 0, 0x12},
-                                           ColourCase{"String not found", false, 0, 0x00FF00}));
 
 TEST(ColumnProfile, ColourLineByControlId)
 {

@@ -5,52 +5,36 @@
 
 namespace {
 
-struct DeltaCase
+TEST(ControlAnchor, DeltaIsMeasuredFromTheAttachSize)
 {
-    int oldW, oldH, newW, newH;
-    bool bNoMinimum;
-    int dx, dy;
-};
-
-class AnchorDeltaTest : public ::testing::TestWithParam<DeltaCase> {};
-
-// Attached at 400 x 300.
-TEST_P(AnchorDeltaTest, MeasuresFromTheAttachSize)
-{
-    const DeltaCase &c = GetParam();
-    const CAnchorDelta d = AnchorDelta(c.oldW, c.oldH, c.newW, c.newH, 400, 300, c.bNoMinimum);
-    EXPECT_EQ(d.dx, c.dx);
-    EXPECT_EQ(d.dy, c.dy);
+    struct Case
+    {
+        int oldW, oldH, newW, newH;
+        bool bNoMinimum;
+        int dx, dy;
+    } const cases[] = { // attached at 400 x 300
+        {400, 300, 500, 350, false, 100, 50}, {500, 350, 300, 200, false, -100, -50},
+        {300, 200, 350, 250, false, 0, 0},    {300, 200, 450, 250, false, 50, 0},
+        {500, 350, 300, 200, true, -200, -150}, {300, 200, 350, 250, true, 50, 50},
+    };
+    for (const Case &c : cases) {
+        const CAnchorDelta d = AnchorDelta(c.oldW, c.oldH, c.newW, c.newH, 400, 300, c.bNoMinimum);
+        EXPECT_EQ(std::make_pair(d.dx, d.dy), std::make_pair(c.dx, c.dy)) << c.newW << "x" << c.newH << " " << c.bNoMinimum;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, AnchorDeltaTest,
-                         ::testing::Values(DeltaCase{400, 300, 500, 350, false, 100, 50},
-                                           DeltaCase{500, 350, 300, 200, false, -100, -50},
-                                           DeltaCase{300, 200, 350, 250, false, 0, 0},
-                                           DeltaCase{300, 200, 450, 250, false, 50, 0},
-                                           DeltaCase{500, 350, 300, 200, true, -200, -150},
-                                           DeltaCase{300, 200, 350, 250, true, 50, 50}));
-
-struct RectCase
+TEST(ControlAnchor, RectFlagsAddUp)
 {
-    DWORD flags;
-    CAnchorRect expected;
-};
-
-class AnchorRectTest : public ::testing::TestWithParam<RectCase> {};
-
-TEST_P(AnchorRectTest, FlagsAddUp)
-{
-    const CAnchorRect r = AnchorRect({10, 20, 110, 220}, GetParam().flags, {100, 50});
-    EXPECT_EQ(r, GetParam().expected);
+    const std::pair<DWORD, CAnchorRect> cases[] = {
+        {0, {10, 20, 110, 220}},
+        {CP_SIZE_X | CP_SIZE_Y, {10, 20, 210, 270}},
+        {CP_MOVE_X | CP_MOVE_Y, {110, 70, 210, 270}},
+        {CP_MOVE_Y | CP_SIZE_Y, {10, 70, 110, 320}},
+        {CP_MOVE_X | CP_SIZE_X, {110, 20, 310, 220}},
+    };
+    for (const auto &[flags, expected] : cases)
+        EXPECT_EQ(AnchorRect({10, 20, 110, 220}, flags, {100, 50}), expected) << flags;
 }
-
-INSTANTIATE_TEST_SUITE_P(Flags, AnchorRectTest,
-                         ::testing::Values(RectCase{0, {10, 20, 110, 220}},
-                                           RectCase{CP_SIZE_X | CP_SIZE_Y, {10, 20, 210, 270}},
-                                           RectCase{CP_MOVE_X | CP_MOVE_Y, {110, 70, 210, 270}},
-                                           RectCase{CP_MOVE_Y | CP_SIZE_Y, {10, 70, 110, 320}},
-                                           RectCase{CP_MOVE_X | CP_SIZE_X, {110, 20, 310, 220}}));
 
 TEST(FitColumnWidth, FloorOfFiftyExceptFitToWindow)
 {

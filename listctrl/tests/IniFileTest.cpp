@@ -14,44 +14,37 @@ CString Read(const CString &path, const CString &section, const CString &key, DW
     return out;
 }
 
-struct ReadCase
+TEST(IniFile, ReadsLikeThePlatform)
 {
-    const char *name;
-    std::string file;
-    const char *section;
-    const char *key;
-    const char *expected;
-};
-
-class IniReadTest : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(IniReadTest, ReadsLikeThePlatform)
-{
-    CTempBase base;
-    const ReadCase &c = GetParam();
-    const CString path = base.Write("a.ini", c.file);
-    EXPECT_EQ(Read(path, c.section, c.key), c.expected);
+    struct Case
+    {
+        const char *name;
+        std::string file;
+        const char *section;
+        const char *key;
+        const char *expected;
+    } const cases[] = {
+        {"crlf", "[Validation List]\r\nCOLUMNPROFILE=0,0,100\r\n", "Validation List", "COLUMNPROFILE", "0,0,100"},
+        {"lf", "[S]\nK=v\n", "S", "K", "v"},
+        {"case and space", "  [ sEcT ]  \n  kEy  =   some value  \n", "SECT", "KEY", "some value"},
+        {"double quotes", "[S]\nK=\" padded \"\n", "S", "K", " padded "},
+        {"single quotes", "[S]\nK='x'\n", "S", "K", "x"},
+        {"unmatched quote", "[S]\nK=\"x'\n", "S", "K", "\"x'"},
+        {"first section wins", "[S]\nK=1\n[s]\nK=2\n", "S", "K", "1"},
+        {"first key wins", "[S]\nK=1\nk=2\n", "S", "K", "1"},
+        {"other section", "[A]\nK=1\n[B]\nX=2\n", "B", "K", "<none>"},
+        {"comment is no key", "[S]\n;K=1\n", "S", ";K", "<none>"},
+        {"line without equals", "[S]\nK\n", "S", "K", "<none>"},
+        {"empty value", "[S]\nK=\n", "S", "K", ""},
+        {"empty section name", "[]\nK=e\n", "", "K", "e"},
+        {"binary around", std::string("\x01\xff\0garbage\n[S]\nK=\x80\x81\n", 20), "S", "K", "\x80\x81"},
+        {"key before any section", "K=0\n[S]\nK=1\n", "S", "K", "1"},
+    };
+    for (const Case &c : cases) {
+        CTempBase base;
+        EXPECT_EQ(Read(base.Write("a.ini", c.file), c.section, c.key), c.expected) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, IniReadTest,
-    ::testing::Values(
-        ReadCase{"CrLf", "[Validation List]\r\nCOLUMNPROFILE=0,0,100\r\n", "Validation List", "COLUMNPROFILE", "0,0,100"},
-        ReadCase{"Lf", "[S]\nK=v\n", "S", "K", "v"},
-        ReadCase{"CaseAndSpace", "  [ sEcT ]  \n  kEy  =   some value  \n", "SECT", "KEY", "some value"},
-        ReadCase{"DoubleQuotes", "[S]\nK=\" padded \"\n", "S", "K", " padded "},
-        ReadCase{"SingleQuotes", "[S]\nK='x'\n", "S", "K", "x"},
-        ReadCase{"UnmatchedQuote", "[S]\nK=\"x'\n", "S", "K", "\"x'"},
-        ReadCase{"FirstSectionWins", "[S]\nK=1\n[s]\nK=2\n", "S", "K", "1"},
-        ReadCase{"FirstKeyWins", "[S]\nK=1\nk=2\n", "S", "K", "1"},
-        ReadCase{"OtherSection", "[A]\nK=1\n[B]\nX=2\n", "B", "K", "<none>"},
-        ReadCase{"CommentIsNoKey", "[S]\n;K=1\n", "S", ";K", "<none>"},
-        ReadCase{"LineWithoutEquals", "[S]\nK\n", "S", "K", "<none>"},
-        ReadCase{"EmptyValue", "[S]\nK=\n", "S", "K", ""},
-        ReadCase{"EmptySectionName", "[]\nK=e\n", "", "K", "e"},
-        ReadCase{"BinaryAround", std::string("\x01\xff\0garbage\n[S]\nK=\x80\x81\n", 20), "S", "K", "\x80\x81"},
-        ReadCase{"KeyBeforeAnySection", "K=0\n[S]\nK=1\n", "S", "K", "1"}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(IniFile, DefaultLosesTrailingBlanksAndValuesAreCut)
 {
@@ -65,40 +58,35 @@ TEST(IniFile, DefaultLosesTrailingBlanksAndValuesAreCut)
     EXPECT_EQ(GetPrivateProfileString("S", "K", "", out, 0, path), 0u);
 }
 
-struct WriteCase
+TEST(IniFile, WriteChangesOnlyItsLine)
 {
-    const char *name;
-    std::string before;
-    const char *section;
-    const char *key;
-    const char *value;
-    std::string after;
-};
-
-class IniWriteTest : public ::testing::TestWithParam<WriteCase> {};
-
-TEST_P(IniWriteTest, ChangesOnlyItsLine)
-{
-    CTempBase base;
-    const WriteCase &c = GetParam();
-    if (!c.before.empty())
-        base.Write("a.ini", c.before);
-    ASSERT_TRUE(WritePrivateProfileString(c.section, c.key, c.value, base.Path("a.ini")));
-    EXPECT_EQ(base.Read("a.ini"), c.after);
-    EXPECT_EQ(Read(base.Path("a.ini"), c.section, c.key), c.value);
+    struct Case
+    {
+        const char *name;
+        std::string before; // empty: no file
+        const char *section;
+        const char *key;
+        const char *value;
+        std::string after;
+    } const cases[] = {
+        {"new file", "", "S", "K", "v", "[S]\nK=v\n"},
+        {"replace keeps spelling", "; c\r\n[s]\r\n  key = old \r\nX=1\r\n", "S", "KEY", "new",
+         "; c\r\n[s]\r\nkey=new\r\nX=1\r\n"},
+        {"add key at end of section", "[A]\nX=1\n\n[B]\nY=2\n", "A", "K", "v", "[A]\nX=1\nK=v\n\n[B]\nY=2\n"},
+        {"append section keeps crlf", "[A]\r\nX=1", "B", "K", "v", "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
+        {"duplicate changes first", "[A]\nK=1\nK=2\n[A]\nK=3\n", "a", "k", "9", "[A]\nK=9\nK=2\n[A]\nK=3\n"},
+        {"empty file", "\n", "S", "K", "", "\n[S]\nK=\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CTempBase base;
+        if (!c.before.empty())
+            base.Write("a.ini", c.before);
+        ASSERT_TRUE(WritePrivateProfileString(c.section, c.key, c.value, base.Path("a.ini")));
+        EXPECT_EQ(base.Read("a.ini"), c.after);
+        EXPECT_EQ(Read(base.Path("a.ini"), c.section, c.key), c.value);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, IniWriteTest,
-    ::testing::Values(
-        WriteCase{"NewFile", "", "S", "K", "v", "[S]\nK=v\n"},
-        WriteCase{"ReplaceKeepsSpelling", "; c\r\n[s]\r\n  key = old \r\nX=1\r\n", "S", "KEY", "new",
-                  "; c\r\n[s]\r\nkey=new\r\nX=1\r\n"},
-        WriteCase{"AddKeyEndOfSection", "[A]\nX=1\n\n[B]\nY=2\n", "A", "K", "v", "[A]\nX=1\nK=v\n\n[B]\nY=2\n"},
-        WriteCase{"AppendSectionKeepsCrLf", "[A]\r\nX=1", "B", "K", "v", "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
-        WriteCase{"DuplicateChangesFirst", "[A]\nK=1\nK=2\n[A]\nK=3\n", "a", "k", "9", "[A]\nK=9\nK=2\n[A]\nK=3\n"},
-        WriteCase{"EmptyFile", "\n", "S", "K", "", "\n[S]\nK=\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(IniFile, FailedWriteKeepsTheOldFile)
 {

@@ -5,33 +5,22 @@
 
 namespace {
 
-struct CompareCase
+TEST(CompareCellTexts, FollowsTheColumnType)
 {
-    int nType;
-    const char *t1;
-    const char *t2;
-    int nDir;
-    int expected;
-};
-
-class CompareCellTextsTest : public ::testing::TestWithParam<CompareCase> {};
-
-TEST_P(CompareCellTextsTest, FollowsTheColumnType)
-{
-    const CompareCase &c = GetParam();
-    EXPECT_EQ(CompareCellTexts(c.nType, c.t1, c.t2, c.nDir), c.expected)
-        << c.nType << " '" << c.t1 << "' '" << c.t2 << "'";
+    struct Case
+    {
+        int nType;
+        const char *t1, *t2;
+        int nDir, expected;
+    } const cases[] = {
+        {1, "10", "9", 1, 1},   {1, "10", "9", -1, -1}, {4, " 12abc", "12", 1, 0}, {1, "abc", "0", 1, 0},
+        {1, "-5", "3", 1, -1},  {3, "B", "a", 1, -1},   {6, "abc", "abd", -1, 1},  {8, "\xe4", "z", 1, 1},
+        {2, "1.5", "1.25", 1, 1}, {5, "-", "0", 1, -1}, {7, "NA", "-1", 1, 0},     {2, "na", "0", 1, 0},
+        {2, " -", "0", 1, 0},   {2, "nan", "0", 1, 0},  {0, "1", "2", 1, 0},       {9, "a", "b", 1, 0},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(CompareCellTexts(c.nType, c.t1, c.t2, c.nDir), c.expected) << c.nType << " '" << c.t1 << "' '" << c.t2 << "'";
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Types, CompareCellTextsTest,
-    ::testing::Values(
-        CompareCase{1, "10", "9", 1, 1}, CompareCase{1, "10", "9", -1, -1}, CompareCase{4, " 12abc", "12", 1, 0},
-        CompareCase{1, "abc", "0", 1, 0}, CompareCase{1, "-5", "3", 1, -1},
-        CompareCase{3, "B", "a", 1, -1}, CompareCase{6, "abc", "abd", -1, 1}, CompareCase{8, "\xe4", "z", 1, 1},
-        CompareCase{2, "1.5", "1.25", 1, 1}, CompareCase{5, "-", "0", 1, -1}, CompareCase{7, "NA", "-1", 1, 0},
-        CompareCase{2, "na", "0", 1, 0}, CompareCase{2, " -", "0", 1, 0}, CompareCase{2, "nan", "0", 1, 0},
-        CompareCase{0, "1", "2", 1, 0}, CompareCase{9, "a", "b", 1, 0}));
 
 TEST(SortedRowOrder, ReadsEachRowOnceAndKeepsEqualRowsInOrder)
 {
