@@ -5,6 +5,10 @@
 // window on a template model of their own, with scripted file dialogs, in a
 // temporary base folder; the demo window loads the module like the demo.
 #include "CDemoWindow.h"
+#include "filevalues/core/ValidationRun.h"
+#include "filevalues/ui/CValidationDlg.h"
+#include "filterlist/ui/CFilterHeader.h"
+#include "filterlist/ui/CFilterText.h"
 #include "filterlist/ui/CComboListCtrl.h"
 #include "filterlist/ui/CInPlaceCombo.h"
 #include "listctrl/ui/CCommonListCtrl.h"
@@ -171,6 +175,55 @@ QImage RepositionColumns(CShotContext &)
     return Grab(reposition.GetDialog());
 }
 
+// The orders converted with one bad amount, as the host's verdicts show them
+// in the Validation dialog.
+CFilterListCtrl *ShowValidation(CShotContext &ctx, CValidationDlg &dlg)
+{
+    ctx.ShowTemplate();
+    ctx.Browse("demo-orders.csv");
+    ctx.MapFirstColumns(4);
+    ctx.window.Dialog()->Button(IDC_CONTINUE)->click();
+    const sConversionState state{ctx.dlg.m_nLastLine, ctx.dlg.m_arrErrorLines, ctx.dlg.m_strErrors,
+                                 ctx.dlg.m_arrFields};
+    CDemoHost &host = ctx.demo.Host();
+    dlg.ShowResult(ValidateRecords(host.LastRecords(), &host.Verdicts(), state), &host);
+    return dlg.ResultList();
+}
+
+QImage ValidationDialog(CShotContext &ctx)
+{
+    CValidationDlg dlg;
+    ShowValidation(ctx, dlg);
+    return Grab(dlg.GetWindow());
+}
+
+QImage ValidationFilterPopup(CShotContext &ctx)
+{
+    // Ctrl+F shows the filter bar; the button of the customer column offers
+    // the column's values.
+    CValidationDlg dlg;
+    CFilterListCtrl *pList = ShowValidation(ctx, dlg);
+    pList->ToggleFilterBar();
+    CFilterText popup;
+    popup.Open(pList, 3);
+    QHeaderView *pHeader = pList->GetHeaderCtrl();
+    const QPoint at(pHeader->sectionViewportPosition(3), pHeader->height());
+    popup.GetWindow()->move(pHeader->mapToGlobal(at));
+    popup.ValueList()->item(1)->setSelected(true);
+    return Grab(dlg.GetWindow());
+}
+
+QImage ValidationFiltered(CShotContext &ctx)
+{
+    CValidationDlg dlg;
+    CFilterListCtrl *pList = ShowValidation(ctx, dlg);
+    pList->ToggleFilterBar();
+    pList->SetFilterText(0, "Error");
+    pList->ApplyFilters();
+    pList->setFocus();
+    return Grab(dlg.GetWindow());
+}
+
 struct sShot
 {
     const char *pszFile;
@@ -185,6 +238,9 @@ std::vector<sShot> Shots()
         {"template-combo.png", TemplateComboOpen},
         {"demo-window.png", DemoWindow},
         {"reposition-columns.png", RepositionColumns},
+        {"validation-dialog.png", ValidationDialog},
+        {"validation-filter-popup.png", ValidationFilterPopup},
+        {"validation-filtered.png", ValidationFiltered},
     };
 }
 }
