@@ -1,53 +1,43 @@
 #include "filevalues/core/ValidationRows.h"
+#include "RecordingHost.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// --- Cells ------------------------------------------------------------------
-
-struct CellCase
+TEST(RowText, GivesTokenAndColours)
 {
-    std::string line;
-    int nColumn;
-    CString text;
-    COLORREF crText;
-};
-
-class RowTextTest : public testing::TestWithParam<CellCase>
-{
-};
-
-TEST_P(RowTextTest, GivesTokenAndColours)
-{
-    const CellCase &c = GetParam();
-    CString text = "old";
-    COLORREF crText = CLR_DEFAULT_CELL;
-    COLORREF crBack = CLR_DEFAULT_CELL;
-    int nImage = -1;
-    EXPECT_EQ(RowText(reinterpret_cast<std::uintptr_t>(c.line.c_str()), c.nColumn, &text, &crText, &crBack, &nImage), 1);
-    EXPECT_EQ(text, c.text);
-    EXPECT_EQ(crText, c.crText);
-    EXPECT_EQ(crBack, kValidationBackColour);
-    EXPECT_EQ(nImage, -1);
+    const std::string kLong(300, 'v');
+    struct Case
+    {
+        std::string line;
+        int nColumn;
+        CString text;
+        COLORREF crText;
+    } const cases[] = {
+        {"OK,Success,AAA,10,7,", 0, "OK", kValidRowColour},
+        {"OK,Success,AAA,10,7,", 2, "AAA", kValidRowColour},
+        {"OK,Success,AAA,10,7,", 5, " ", kValidRowColour},
+        {"Error,Bad amount,BBB,5,8,", 1, "Bad amount", kErrorRowColour},
+        {"Error,Bad,OK,x", 3, "x", kValidRowColour}, // an "OK" value on the way turns it black
+        {",,a,,b", 1, "b", CLR_DEFAULT_CELL},
+        {"", 0, " ", CLR_DEFAULT_CELL},
+        {"OK,a", -1, "", CLR_DEFAULT_CELL},
+        {"OK,a,b,c,d,e,f,g", 7, "g", kValidRowColour}, // more tokens than columns: never read
+        {"OK,Success," + kLong + ",", 2, kLong, kValidRowColour},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.line + " #" + std::to_string(c.nColumn));
+        CString text = "old";
+        COLORREF crText = CLR_DEFAULT_CELL, crBack = CLR_DEFAULT_CELL;
+        int nImage = -1;
+        EXPECT_EQ(RowText(reinterpret_cast<std::uintptr_t>(c.line.c_str()), c.nColumn, &text, &crText, &crBack, &nImage), 1);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(crText, c.crText);
+        EXPECT_EQ(crBack, kValidationBackColour);
+        EXPECT_EQ(nImage, -1);
+    }
 }
-
-const std::string kLong(300, 'v');
-
-const CellCase kCellCases[] = {
-    {"OK,Success,AAA,10,7,", 0, "OK", kValidRowColour},
-    {"OK,Success,AAA,10,7,", 2, "AAA", kValidRowColour},
-    {"OK,Success,AAA,10,7,", 5, " ", kValidRowColour},
-    {"Error,Bad amount,BBB,5,8,", 1, "Bad amount", kErrorRowColour},
-    {"Error,Bad,OK,x", 3, "x", kValidRowColour}, // an "OK" value on the way turns it black
-    {",,a,,b", 1, "b", CLR_DEFAULT_CELL},
-    {"", 0, " ", CLR_DEFAULT_CELL},
-    {"OK,a", -1, "", CLR_DEFAULT_CELL},
-    {"OK,a,b,c,d,e,f,g", 7, "g", kValidRowColour}, // more tokens than columns: never read
-    {"OK,Success," + kLong + ",", 2, kLong, kValidRowColour},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cells, RowTextTest, testing::ValuesIn(kCellCases));
 
 TEST(RowText, NoDataLeavesEverythingAlone)
 {
@@ -57,8 +47,6 @@ TEST(RowText, NoDataLeavesEverythingAlone)
     EXPECT_EQ(RowText(0, 0, &text, &cr, &cr, &nImage), 0);
     EXPECT_EQ(text + std::to_string(cr), "old5");
 }
-
-// --- Filling the list -------------------------------------------------------
 
 struct CAllColumns : IFilterColumnLayout
 {
@@ -99,73 +87,48 @@ TEST(CountLabels, ShowTheCounts)
     EXPECT_EQ(labels.strError, "No of Error Records = -1");
 }
 
-// --- Continue ----------------------------------------------------------------
+const CStringArray kColumns{"Validation", "Success/Error", "Name", "Count"};
 
-class CRecordingHost : public CImportHost
+TEST(HandOver, HandsTheValidRecordsToTheHost)
 {
-public:
-    explicit CRecordingHost(int nRefuseAt = 0) : m_nRefuseAt(nRefuseAt) {}
-
-    BOOL AcceptRecord(int nLine, CRecordMap *pRecord) override
+    struct Case
     {
-        m_log += std::to_string(nLine) + "{";
-        for (const auto &[field, value] : *pRecord)
-            m_log += field + "=" + value + ";";
-        m_log += "}";
-        return ++m_nCalls != m_nRefuseAt;
+        const char *name;
+        CString strRows;
+        int nAcceptBeforeStop;
+        std::vector<std::string> calls;
+        bool bAllHandedOver;
+    } const cases[] = {
+        {"only OK rows", "OK,Success,AAA,10,7,\nError,Bad amount,BBB,5,8,\n", -1, {"record 7: Count=10 Name=AAA"}, true},
+        {"fewer values than fields", "OK,Success,AAA,\n", -1, {"record 0: Count= Name=AAA"}, true},
+        {"surplus tokens: last record counts", "OK,Success,A,1,7,B,2,8,C", -1, {"record 0: Count= Name=C"}, true},
+        {"nothing after Success", "OK,Success,\nOK,,,\nOK\n", -1, {}, true},
+        {"lines are trimmed", "  OK,Success,A,1,3,  \r\n\n", -1, {"record 3: Count=1 Name=A"}, true},
+        {"first token must be OK", "ok,Success,A,1,3,\nOKAY,Success,A,1,3,\n", -1, {}, true},
+        {"refusal stops", "OK,S,A,1,1,\nOK,S,B,2,2,\nOK,S,C,3,3,\n", 1,
+         {"record 1: Count=1 Name=A", "record 2: Count=2 Name=B"}, false},
+        {"refusing every record", "OK,S,A,1,1,\nOK,S,B,2,2,\n", 0, {"record 1: Count=1 Name=A"}, false},
+        {"empty result", "", -1, {}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CRecordingHost host;
+        host.m_nAcceptBeforeStop = c.nAcceptBeforeStop;
+        EXPECT_EQ(HandOverValidRecords(c.strRows, kColumns, &host), c.bAllHandedOver);
+        EXPECT_EQ(host.m_calls, c.calls);
     }
-    void ReportLineError(int, CString, CString) override {}
-    BOOL AcceptLineValues(CStringArray *) override { return TRUE; }
-    void AcceptRecords(CString) override {}
-    std::string m_log;
-    int m_nCalls = 0;
-    int m_nRefuseAt;
-};
-
-struct ContinueCase
-{
-    const char *name;
-    CString strRows;
-    int nRefuseAt; // the call that the host refuses; 0: none
-    std::string log;
-    bool bAllHandedOver;
-};
-
-class HandOverTest : public testing::TestWithParam<ContinueCase>
-{
-};
-
-TEST_P(HandOverTest, HandsTheValidRecordsToTheHost)
-{
-    const ContinueCase &c = GetParam();
-    CRecordingHost host(c.nRefuseAt);
-    EXPECT_EQ(HandOverValidRecords(c.strRows, {"Validation", "Success/Error", "Name", "Count"}, &host), c.bAllHandedOver);
-    EXPECT_EQ(host.m_log, c.log);
 }
-
-const ContinueCase kContinueCases[] = {
-    {"OnlyOkRows", "OK,Success,AAA,10,7,\nError,Bad amount,BBB,5,8,\n", 0, "7{Count=10;Name=AAA;}", true},
-    {"FewerValuesThanFields", "OK,Success,AAA,\n", 0, "0{Count=;Name=AAA;}", true},
-    {"SurplusTokensLastRecordCounts", "OK,Success,A,1,7,B,2,8,C", 0, "0{Count=;Name=C;}", true},
-    {"NothingAfterSuccess", "OK,Success,\nOK,,,\nOK\n", 0, "", true},
-    {"LinesAreTrimmed", "  OK,Success,A,1,3,  \r\n\n", 0, "3{Count=1;Name=A;}", true},
-    {"FirstTokenMustBeOk", "ok,Success,A,1,3,\nOKAY,Success,A,1,3,\n", 0, "", true},
-    {"RefusalStops", "OK,S,A,1,1,\nOK,S,B,2,2,\nOK,S,C,3,3,\n", 2, "1{Count=1;Name=A;}2{Count=2;Name=B;}", false},
-    {"RefusingEveryRecord", "OK,S,A,1,1,\nOK,S,B,2,2,\n", 1, "1{Count=1;Name=A;}", false},
-    {"EmptyResult", "", 0, "", true},
-};
-
-INSTANTIATE_TEST_SUITE_P(Continue, HandOverTest, testing::ValuesIn(kContinueCases),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(HandOver, ContinueAgainStartsFromTheFirstLine)
 {
-    CRecordingHost host(2);
+    CRecordingHost host;
+    host.m_nAcceptBeforeStop = 1;
     const CString rows = "OK,S,A,1,\nOK,S,B,2,\nOK,S,C,3,\n";
     const CStringArray columns{"Validation", "Success/Error", "Name"};
     EXPECT_FALSE(HandOverValidRecords(rows, columns, &host));
     EXPECT_TRUE(HandOverValidRecords(rows, columns, &host));
-    EXPECT_EQ(host.m_log, "1{Name=A;}2{Name=B;}1{Name=A;}2{Name=B;}3{Name=C;}");
+    EXPECT_EQ(host.m_calls, (std::vector<std::string>{"record 1: Name=A", "record 2: Name=B", "record 1: Name=A",
+                                                      "record 2: Name=B", "record 3: Name=C"}));
 }
 
 TEST(HandOver, WithoutFieldsOrHostNothingIsHandedOver)
@@ -173,7 +136,7 @@ TEST(HandOver, WithoutFieldsOrHostNothingIsHandedOver)
     CRecordingHost host;
     EXPECT_TRUE(HandOverValidRecords("OK,Success,5,\n", {"Validation", "Success/Error"}, &host));
     EXPECT_TRUE(HandOverValidRecords("OK,Success,5,\n", {}, &host));
-    EXPECT_EQ(host.m_log, "");
+    EXPECT_TRUE(host.m_calls.empty());
     EXPECT_FALSE(HandOverValidRecords("OK,Success,A,1,\n", {"Validation", "Success/Error", "Name"}, nullptr));
 }
 

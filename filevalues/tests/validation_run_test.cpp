@@ -4,63 +4,55 @@
 
 namespace {
 
-struct RunCase
-{
-    const char *name;
-    CString strRecords;
-    CVerdictMap verdicts;
-    int nLastLine;
-    CArray<int> arrErrorLines;
-    CString strErrors;
-    CString strRows;
-    int nValid;
-    int nError;
-};
-
-class ValidateRecordsTest : public testing::TestWithParam<RunCase>
-{
-};
-
-TEST_P(ValidateRecordsTest, JoinsAndCounts)
-{
-    const RunCase &c = GetParam();
-    const CStringArray fields{"Name", "Count"};
-    const sValidationResult r = ValidateRecords(c.strRecords, &c.verdicts, {c.nLastLine, c.arrErrorLines, c.strErrors, fields});
-    EXPECT_EQ(r.m_strRows, c.strRows);
-    EXPECT_EQ(r.m_nValid, c.nValid);
-    EXPECT_EQ(r.m_nError, c.nError);
-    EXPECT_EQ(r.m_nTotal, c.nValid + c.nError);
-    EXPECT_EQ(r.m_arrColumns, (CStringArray{"Validation", "Success/Error", "Name", "Count"}));
-}
-
 const char *const kTwo = "A,1,1,\nB,2,2,\n";
 
-const RunCase kRunCases[] = {
-    {"AllValid", kTwo, {}, 2, {}, "", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
-    {"HostError", kTwo, {{2, "Bad amount"}}, 2, {}, "", "OK,Success,A,1,1,\nError,Bad amount,B,2,2,\n", 1, 1},
-    {"EmptyVerdictIsValid", kTwo, {{1, ""}}, 2, {}, "", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
-    {"ShortLineKeepsTheRecordNumber", "A,1,1,\nC,3,3,\n", {{2, "bad"}}, 3, {2}, "x,y\n",
-     "OK,Success,A,1,1,\nError,No of FileValues lesser,x,y\nError,bad,C,3,3,\n", 1, 2},
-    {"ShortLinesAfterTheLastAreNoRows", kTwo, {}, 2, {3}, "x\n", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
-    {"NoLines", kTwo, {{1, "bad"}}, 0, {1}, "x\n", "", 0, 0},
-    {"NegativeLastLine", kTwo, {}, -4, {}, "", "", 0, 0},
-    {"FewerRecordsRepeatTheLast", "A,\n", {}, 3, {}, "", "OK,Success,A,\nOK,Success,A,\nOK,Success,A,\n", 3, 0},
-    {"NoRecordsGiveEmptyTexts", "", {{2, "bad"}}, 2, {}, "", "OK,Success,\nError,bad,\n", 1, 1},
-    {"MoreRecordsThanLines", "A,\nB,\nC,\n", {}, 1, {}, "", "OK,Success,A,\n", 1, 0},
-    {"EmptyLinesDoNotCount", "\n\nA,\n\n\nB,", {}, 2, {}, "", "OK,Success,A,\nOK,Success,B,\n", 2, 0},
-    {"CarriageReturnsStayInTheRecord", "A,\r\nB,\r\n", {}, 2, {}, "", "OK,Success,A,\r\nOK,Success,B,\r\n", 2, 0},
-    {"VerdictKeysOutOfRangeAreIgnored", kTwo, {{-1, "neg"}, {0, "zero"}, {3, "past"}}, 2, {}, "",
-     "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
-    {"ErrorLinesOutOfRangeAreIgnored", kTwo, {}, 2, {-1, 0, 9}, "p\nq\nr\n", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
-    {"RepeatedErrorLineTakesItsFirstText", "A,\n", {}, 2, {2, 2}, "first\nsecond\n",
-     "OK,Success,A,\nError,No of FileValues lesser,first\n", 1, 1},
-    {"UnsortedErrorLines", "A,\n", {}, 3, {3, 2}, "three\ntwo\n",
-     "OK,Success,A,\nError,No of FileValues lesser,two\nError,No of FileValues lesser,three\n", 1, 2},
-    {"MissingErrorText", "A,\n", {}, 2, {2}, "", "OK,Success,A,\nError,No of FileValues lesser,\n", 1, 1},
-};
-
-INSTANTIATE_TEST_SUITE_P(Runs, ValidateRecordsTest, testing::ValuesIn(kRunCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+TEST(ValidateRecords, JoinsAndCounts)
+{
+    struct Case
+    {
+        const char *name;
+        CString strRecords;
+        CVerdictMap verdicts;
+        int nLastLine;
+        CArray<int> arrErrorLines;
+        CString strErrors;
+        CString strRows;
+        int nValid;
+        int nError;
+    } const cases[] = {
+        {"AllValid", kTwo, {}, 2, {}, "", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
+        {"HostError", kTwo, {{2, "Bad amount"}}, 2, {}, "", "OK,Success,A,1,1,\nError,Bad amount,B,2,2,\n", 1, 1},
+        {"EmptyVerdictIsValid", kTwo, {{1, ""}}, 2, {}, "", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
+        {"ShortLineKeepsTheRecordNumber", "A,1,1,\nC,3,3,\n", {{2, "bad"}}, 3, {2}, "x,y\n",
+         "OK,Success,A,1,1,\nError,No of FileValues lesser,x,y\nError,bad,C,3,3,\n", 1, 2},
+        {"ShortLinesAfterTheLastAreNoRows", kTwo, {}, 2, {3}, "x\n", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
+        {"NoLines", kTwo, {{1, "bad"}}, 0, {1}, "x\n", "", 0, 0},
+        {"NegativeLastLine", kTwo, {}, -4, {}, "", "", 0, 0},
+        {"FewerRecordsRepeatTheLast", "A,\n", {}, 3, {}, "", "OK,Success,A,\nOK,Success,A,\nOK,Success,A,\n", 3, 0},
+        {"NoRecordsGiveEmptyTexts", "", {{2, "bad"}}, 2, {}, "", "OK,Success,\nError,bad,\n", 1, 1},
+        {"MoreRecordsThanLines", "A,\nB,\nC,\n", {}, 1, {}, "", "OK,Success,A,\n", 1, 0},
+        {"EmptyLinesDoNotCount", "\n\nA,\n\n\nB,", {}, 2, {}, "", "OK,Success,A,\nOK,Success,B,\n", 2, 0},
+        {"CarriageReturnsStayInTheRecord", "A,\r\nB,\r\n", {}, 2, {}, "", "OK,Success,A,\r\nOK,Success,B,\r\n", 2, 0},
+        {"VerdictKeysOutOfRangeAreIgnored", kTwo, {{-1, "neg"}, {0, "zero"}, {3, "past"}}, 2, {}, "",
+         "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
+        {"ErrorLinesOutOfRangeAreIgnored", kTwo, {}, 2, {-1, 0, 9}, "p\nq\nr\n", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
+        {"RepeatedErrorLineTakesItsFirstText", "A,\n", {}, 2, {2, 2}, "first\nsecond\n",
+         "OK,Success,A,\nError,No of FileValues lesser,first\n", 1, 1},
+        {"UnsortedErrorLines", "A,\n", {}, 3, {3, 2}, "three\ntwo\n",
+         "OK,Success,A,\nError,No of FileValues lesser,two\nError,No of FileValues lesser,three\n", 1, 2},
+        {"MissingErrorText", "A,\n", {}, 2, {2}, "", "OK,Success,A,\nError,No of FileValues lesser,\n", 1, 1},
+    };
+    const CStringArray fields{"Name", "Count"};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const sValidationResult r = ValidateRecords(c.strRecords, &c.verdicts, {c.nLastLine, c.arrErrorLines, c.strErrors, fields});
+        EXPECT_EQ(r.m_strRows, c.strRows);
+        EXPECT_EQ(r.m_nValid, c.nValid);
+        EXPECT_EQ(r.m_nError, c.nError);
+        EXPECT_EQ(r.m_nTotal, c.nValid + c.nError);
+        EXPECT_EQ(r.m_arrColumns, (CStringArray{"Validation", "Success/Error", "Name", "Count"}));
+    }
+}
 
 TEST(ValidateRecords, NoVerdictMapMeansAllValid)
 {
