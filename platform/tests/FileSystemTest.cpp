@@ -7,27 +7,16 @@
 #include <unistd.h>
 
 namespace {
-std::vector<std::string> PiecesAsStrings(const CString &path)
+// Every piece of a file as ReadLine gives it into a CString or a string_view.
+template <class Piece>
+std::vector<std::string> Pieces(const CString &path)
 {
     CLineReader reader;
     std::vector<std::string> pieces;
-    if (!reader.Open(path))
-        return pieces;
-    CString piece;
-    while (reader.ReadLine(piece))
-        pieces.push_back(piece);
-    return pieces;
-}
-
-std::vector<std::string> PiecesAsViews(const CString &path)
-{
-    CLineReader reader;
-    std::vector<std::string> pieces;
-    if (!reader.Open(path))
-        return pieces;
-    std::string_view piece;
-    while (reader.ReadLine(piece))
-        pieces.emplace_back(piece);
+    Piece piece;
+    if (reader.Open(path))
+        while (reader.ReadLine(piece))
+            pieces.emplace_back(piece);
     return pieces;
 }
 }
@@ -64,8 +53,8 @@ TEST(LineReader, PiecesFollowTheBufferRule)
     for (const Case &c : cases) {
         CTempBase base;
         const CString path = base.Write("f.csv", c.bytes);
-        EXPECT_EQ(PiecesAsStrings(path), c.pieces) << c.name;
-        EXPECT_EQ(PiecesAsViews(path), c.pieces) << c.name;
+        EXPECT_EQ(Pieces<CString>(path), c.pieces) << c.name;
+        EXPECT_EQ(Pieces<std::string_view>(path), c.pieces) << c.name;
     }
 }
 

@@ -1,18 +1,10 @@
-#include "platform/core/Prompts.h"
 #include "platform/core/StoreFolders.h"
+#include "RecordingHost.h"
 #include "TempBase.h"
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-
-namespace {
-struct Scripted {
-    Scripted() { SetPrompts(&prompts); }
-    ~Scripted() { SetPrompts(nullptr); }
-    CScriptedPrompts prompts;
-};
-}
 
 TEST(StoreFolders, PathsBesideTheHostExecutable)
 {
@@ -45,7 +37,7 @@ TEST(StoreFolders, EnsureCreatesOrRefuses)
     for (const Case &c : cases) {
         for (bool bTemplates : {true, false}) {
             CTempBase base;
-            Scripted s;
+            CScriptedPromptsScope s;
             if (c.bPlainFileRoot)
                 base.Write(bTemplates ? "Templates" : "FileValues", "x");
             CString folder;
