@@ -87,8 +87,6 @@ private Q_SLOTS:
         QCOMPARE(LabelText(dlg, 5001), QString("Total No of Records = 2"));
         QCOMPARE(LabelText(dlg, 5002), QString("No of Valid Records = 1"));
         QCOMPARE(LabelText(dlg, 5003), QString("No of Error Records = 1"));
-        QCOMPARE(pList->GetExtendedStyle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-        QVERIFY(!pList->IsFilterBarShown());
 
         // A second run refills the same window.
         QDialog *pWindow = dlg.GetWindow();
