@@ -120,10 +120,8 @@ private Q_SLOTS:
         pLayout->addWidget(pOk);
         m_pList->SetDlgCtrlID(ListId);
         m_pList->m_pNotifyWnd = &m_owner;
-        m_pList->setShowGrid(true);
-        m_pList->InsertColumn(0, "File Values", 80);
-        m_pList->InsertColumn(1, "Template Fields", 80);
-        m_pList->InsertColumn(2, "Third", 80);
+        for (int c = 0; c < 3; ++c)
+            m_pList->InsertColumn(c, "c" + std::to_string(c), 80);
         m_owner = CTestOwner();
         m_pWindow->show();
         QVERIFY(QTest::qWaitForWindowActive(m_pWindow.get()));
@@ -137,31 +135,42 @@ private Q_SLOTS:
         QVERIFY(!OpenEditor());
     }
 
+    // Where a click opens which editor; a click on a column boundary
+    // belongs to the column on its left.
     void clickOpensEditor_data()
     {
         QTest::addColumn<int>("column");
+        QTest::addColumn<int>("dx"); // from the column's left edge; -1: its middle
         QTest::addColumn<QStringList>("choices");
         QTest::addColumn<bool>("doubleClick");
         QTest::addColumn<QString>("editor");
+        QTest::addColumn<int>("editedColumn");
 
-        QTest::newRow("first column never edits") << 0 << QStringList{"B"} << false << "";
-        QTest::newRow("double click on the first column") << 0 << QStringList{"B"} << true << "";
-        QTest::newRow("no choices: text editor") << 1 << QStringList{} << false << "QLineEdit";
-        QTest::newRow("choices: combo") << 1 << QStringList{"B"} << false << "QComboBox";
+        QTest::newRow("first column never edits") << 0 << -1 << QStringList{"B"} << false << "" << 0;
+        QTest::newRow("no choices: text editor") << 1 << -1 << QStringList{} << false << "QLineEdit" << 1;
+        QTest::newRow("double click: one editor") << 1 << -1 << QStringList{} << true << "QLineEdit" << 1;
+        QTest::newRow("choices: combo") << 1 << -1 << QStringList{"B"} << false << "QComboBox" << 1;
+        QTest::newRow("boundary of 0 and 1") << 1 << 0 << QStringList{} << false << "" << 0;
+        QTest::newRow("boundary of 1 and 2") << 2 << 0 << QStringList{} << false << "QLineEdit" << 1;
+        QTest::newRow("just right of it") << 2 << 1 << QStringList{} << false << "QLineEdit" << 2;
     }
 
     void clickOpensEditor()
     {
         QFETCH(int, column);
+        QFETCH(int, dx);
         QFETCH(QStringList, choices);
         QFETCH(bool, doubleClick);
         QFETCH(QString, editor);
+        QFETCH(int, editedColumn);
         m_owner.m_choices = Strings(choices);
+        const QPoint pt(m_pList->columnViewportPosition(column) + (dx < 0 ? m_pList->columnWidth(column) / 2 : dx),
+                        CellPoint(3, 0).y());
 
-        ClickCell(3, column);
+        Click(pt);
         if (doubleClick) {
-            QTest::mouseDClick(m_pList->viewport(), Qt::LeftButton, {}, CellPoint(3, column));
-            QTest::mouseRelease(m_pList->viewport(), Qt::LeftButton, {}, CellPoint(3, column));
+            QTest::mouseDClick(m_pList->viewport(), Qt::LeftButton, {}, pt);
+            QTest::mouseRelease(m_pList->viewport(), Qt::LeftButton, {}, pt);
         }
 
         QCOMPARE(m_owner.m_nRequests, 1);
@@ -169,9 +178,13 @@ private Q_SLOTS:
         QWidget *pEditor = OpenEditor();
         QCOMPARE(pEditor ? pEditor->metaObject()->className() : "", editor);
         QCOMPARE(QApplication::focusWidget(), pEditor ? pEditor : m_pList);
-        if (QLineEdit *pEdit = OpenEdit()) {
-            QCOMPARE(pEdit->text(), "A");
-            QCOMPARE(pEdit->selectedText(), "A");
+        if (QLineEdit *pEdit = OpenEdit())
+            QCOMPARE(pEdit->selectedText(), m_pRows->GetItemText(3, editedColumn).c_str());
+        if (pEditor) {
+            QTest::keyClick(pEditor, Qt::Key_Tab);
+            QCOMPARE(m_owner.m_results.size(), size_t(1));
+            QCOMPARE(m_owner.m_results[0].iItem, 3);
+            QCOMPARE(m_owner.m_results[0].iSubItem, editedColumn);
         }
     }
 
@@ -181,7 +194,6 @@ private Q_SLOTS:
         QTest::newRow("below the last row") << "below";
         QTest::newRow("right of the last column") << "right";
         QTest::newRow("empty list") << "empty";
-        QTest::newRow("drag from below the last row over a cell") << "drag";
     }
 
     void clickOnNoCellDoesNothing()
@@ -192,72 +204,35 @@ private Q_SLOTS:
         if (where == "empty")
             m_pRows->DeleteAllItems();
         QPoint pt = CellPoint(0, 1);
-        if (where == "below" || where == "drag")
+        if (where == "below")
             pt = CellPoint(1, 1) + QPoint(0, m_pList->rowHeight(1));
         else if (where == "right")
             pt.setX(m_pList->horizontalHeader()->length() + 2);
 
-        if (where == "drag") {
-            // After an earlier press on a cell, which the view remembers.
-            ClickCell(0, 0);
-            m_pList->clearSelection();
-            m_pOther->setFocus();
-            m_owner.m_nRequests = 0;
-            QTest::mousePress(m_pList->viewport(), Qt::LeftButton, {}, pt);
-            QTest::mouseMove(m_pList->viewport(), CellPoint(0, 1));
-            QTest::mouseMove(m_pList->viewport(), CellPoint(1, 1));
-            QTest::mouseRelease(m_pList->viewport(), Qt::LeftButton, {}, CellPoint(1, 1));
-        } else {
-            Click(pt);
-        }
-
+        Click(pt);
         QCOMPARE(m_owner.m_nRequests, 0);
         QVERIFY(!m_pList->selectionModel()->hasSelection());
         QCOMPARE(QApplication::focusWidget(), m_pOther);
         QVERIFY(!OpenEditor());
     }
 
-    void boundaryBelongsToLeftColumn_data()
-    {
-        QTest::addColumn<int>("boundaryOfColumn");
-        QTest::addColumn<int>("dx");
-        QTest::addColumn<int>("expectedColumn");
-
-        QTest::newRow("between 0 and 1") << 1 << 0 << 0;
-        QTest::newRow("between 1 and 2") << 2 << 0 << 1;
-        QTest::newRow("just right of it") << 2 << 1 << 2;
-    }
-
-    void boundaryBelongsToLeftColumn()
-    {
-        QFETCH(int, boundaryOfColumn);
-        QFETCH(int, dx);
-        QFETCH(int, expectedColumn);
-        const int x = m_pList->columnViewportPosition(boundaryOfColumn) + dx;
-
-        Click(QPoint(x, CellPoint(2, 0).y()));
-        QCOMPARE(bool(OpenEdit()), expectedColumn != 0);
-        if (OpenEdit()) {
-            QTest::keyClick(OpenEdit(), Qt::Key_Tab);
-            QCOMPARE(m_owner.m_results.size(), size_t(1));
-            QCOMPARE(m_owner.m_results[0].iItem, 2);
-            QCOMPARE(m_owner.m_results[0].iSubItem, expectedColumn);
-        }
-    }
-
+    // The drop-down rectangle is two cells taller than the entries, ten at most.
     void comboEntries_data()
     {
         QTest::addColumn<QStringList>("choices");
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("cellHeights");
 
-        QTest::newRow("cell text added in order") << QStringList{"b", "A", "c"} << "x" << QStringList{"A", "b", "c", "x"} << "x";
-        QTest::newRow("equal ignoring case") << QStringList{"B", "c"} << "b" << QStringList{"B", "c"} << "B";
-        QTest::newRow("empty cell: first entry") << QStringList{"b", "A"} << "" << QStringList{"A", "b"} << "A";
-        QTest::newRow("prefix of an entry") << QStringList{"Beta", "alpha"} << "AL" << QStringList{"AL", "alpha", "Beta"} << "AL";
-        QTest::newRow("space cell, space entry") << QStringList{" ", "A"} << " " << QStringList{" ", "A"} << " ";
-        QTest::newRow("space cell, no space entry") << QStringList{"A", "b"} << " " << QStringList{"A", "b"} << "";
+        QTest::newRow("cell text added in order") << QStringList{"b", "A", "c"} << "x" << QStringList{"A", "b", "c", "x"} << "x" << 5;
+        QTest::newRow("equal ignoring case") << QStringList{"B", "c"} << "b" << QStringList{"B", "c"} << "B" << 4;
+        QTest::newRow("empty cell: first entry") << QStringList{"b", "A"} << "" << QStringList{"A", "b"} << "A" << 4;
+        QTest::newRow("prefix of an entry") << QStringList{"Beta", "alpha"} << "AL" << QStringList{"AL", "alpha", "Beta"} << "AL" << 4;
+        QTest::newRow("space cell, space entry") << QStringList{" ", "A"} << " " << QStringList{" ", "A"} << " " << 4;
+        QTest::newRow("space cell, no space entry") << QStringList{"A", "b"} << " " << QStringList{"A", "b"} << "" << 4;
+        const QStringList many{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"};
+        QTest::newRow("more than ten entries") << many << "l" << many + QStringList{"l"} << "l" << 12;
     }
 
     void comboEntries()
@@ -266,6 +241,7 @@ private Q_SLOTS:
         QFETCH(QString, cell);
         QFETCH(QStringList, entries);
         QFETCH(QString, selected);
+        QFETCH(int, cellHeights);
         m_owner.m_choices = Strings(choices);
         m_pRows->SetItemText(1, 1, cell.toStdString());
 
@@ -279,113 +255,89 @@ private Q_SLOTS:
         QCOMPARE(shown, entries);
         QCOMPARE(pCombo->currentText(), selected);
         QVERIFY(!pCombo->view()->isVisible());
-    }
-
-    void comboHeightRule_data()
-    {
-        QTest::addColumn<int>("choices");
-        QTest::addColumn<int>("cellHeights");
-
-        QTest::newRow("3 choices") << 3 << 5;
-        QTest::newRow("10 choices") << 10 << 12;
-        QTest::newRow("25 choices") << 25 << 12;
-    }
-
-    void comboHeightRule()
-    {
-        QFETCH(int, choices);
-        QFETCH(int, cellHeights);
-        for (int i = 0; i < choices; ++i)
-            m_owner.m_choices.Add(CString("choice") + std::to_string(i));
-
-        ClickCell(0, 1);
-
-        QVERIFY(OpenCombo());
         const QRect rect = CInPlaceCombo::Instance().GetDropDownRect();
-        QCOMPARE(rect.height(), m_pList->rowHeight(0) * cellHeights);
-        QCOMPARE(rect.topLeft(), QPoint(m_pList->columnViewportPosition(1), m_pList->rowViewportPosition(0)));
+        QCOMPARE(rect.height(), m_pList->rowHeight(1) * cellHeights);
+        QCOMPARE(rect.topLeft(), QPoint(m_pList->columnViewportPosition(1), m_pList->rowViewportPosition(1)));
     }
 
-    void keysEndEdit_data()
+    // Keys that end an edit, and the bytes handed back: the cell's own bytes
+    // when left as shown, UTF-8 for what was typed. The owner decides what
+    // becomes of the cell, so the list itself never changes.
+    void editEnds_data()
     {
-        QTest::addColumn<bool>("combo");
+        QTest::addColumn<QByteArray>("cell");
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<bool>("dropDown"); // keys go to the dropped-down list
+        QTest::addColumn<int>("firstKey");  // before the ending key
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("result");
+        QTest::addColumn<QByteArray>("result");
         QTest::addColumn<int>("dialogResult"); // -1: the dialog never saw the key
 
-        const int none = Qt::NoModifier;
-        const int shift = Qt::ShiftModifier;
-        QTest::newRow("combo Escape") << true << int(Qt::Key_Escape) << none << "A" << -1;
-        QTest::newRow("combo Enter") << true << int(Qt::Key_Return) << none << "b" << -1;
-        QTest::newRow("combo Tab") << true << int(Qt::Key_Tab) << none << "b" << -1;
-        QTest::newRow("combo Shift+Tab") << true << int(Qt::Key_Backtab) << shift << "b" << -1;
-        QTest::newRow("edit Escape") << false << int(Qt::Key_Escape) << none << "A" << int(QDialog::Rejected);
-        QTest::newRow("edit Enter") << false << int(Qt::Key_Return) << none << "new" << int(QDialog::Accepted);
-        QTest::newRow("edit Tab") << false << int(Qt::Key_Tab) << none << "new" << -1;
-        QTest::newRow("edit Shift+Tab") << false << int(Qt::Key_Backtab) << shift << "new" << -1;
+        const QStringList abc{"A", "b", "c"}, none;
+        const QByteArray a("A"), b("b"), typed("new"), latin("\xe9t\xe9");
+        const int esc = Qt::Key_Escape, ret = Qt::Key_Return, tab = Qt::Key_Tab, down = Qt::Key_Down;
+        const int accepted = QDialog::Accepted;
+        QTest::newRow("combo Escape") << a << abc << false << down << "" << esc << a << -1;
+        QTest::newRow("combo Enter") << a << abc << false << down << "" << ret << b << -1;
+        QTest::newRow("drop-down pick") << a << abc << true << down << "" << ret << b << -1;
+        QTest::newRow("drop-down dismissed") << a << abc << true << down << "" << esc << a << -1;
+        QTest::newRow("combo Tab") << a << abc << false << down << "" << tab << b << -1;
+        QTest::newRow("edit Escape") << a << none << false << 0 << "new" << esc << a << int(QDialog::Rejected);
+        QTest::newRow("edit Enter") << a << none << false << 0 << "new" << ret << typed << accepted;
+        QTest::newRow("edit Tab") << a << none << false << 0 << "new" << tab << typed << -1;
+        QTest::newRow("edit Shift+Tab") << a << none << false << 0 << "new" << int(Qt::Key_Backtab) << typed << -1;
+        QTest::newRow("Latin-1 combo entry") << QByteArray("x") << QStringList{"caf\u00e9", "\u00c4pfel"} << false << int(Qt::Key_Home)
+                                             << "" << ret << QByteArray("caf\xe9") << -1;
+        QTest::newRow("Latin-1 cell in a combo") << latin << QStringList{"A"} << false << 0 << "" << ret << latin << -1;
+        QTest::newRow("Latin-1 cell in an edit") << latin << none << false << 0 << "" << ret << latin << accepted;
+        QTest::newRow("typed text as UTF-8") << QByteArray("x") << none << false << 0 << "\u00fc" << ret << QByteArray("\xc3\xbc") << accepted;
     }
 
-    void keysEndEdit()
+    void editEnds()
     {
-        QFETCH(bool, combo);
+        QFETCH(QByteArray, cell);
+        QFETCH(QStringList, choices);
+        QFETCH(bool, dropDown);
+        QFETCH(int, firstKey);
+        QFETCH(QString, typed);
         QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(QString, result);
+        QFETCH(QByteArray, result);
         QFETCH(int, dialogResult);
-        if (combo)
-            m_owner.m_choices = Strings({"A", "b", "c"});
+        m_owner.m_choices = Strings(choices);
+        m_pRows->SetItemText(4, 1, cell.toStdString());
 
         ClickCell(4, 1);
         QWidget *pEditor = OpenEditor();
         QVERIFY(pEditor);
-        if (combo)
-            QTest::keyClick(pEditor, Qt::Key_Down);
-        else
-            QTest::keyClicks(pEditor, "new");
+        if (dropDown) {
+            OpenCombo()->showPopup();
+            pEditor = OpenCombo()->view();
+            QTRY_VERIFY(pEditor->isVisible());
+        }
+        if (firstKey)
+            QTest::keyClick(pEditor, Qt::Key(firstKey));
+        if (!typed.isEmpty()) {
+            QKeyEvent typing(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+            QCoreApplication::sendEvent(pEditor, &typing);
+        }
         QVERIFY(m_owner.m_results.empty());
-        QTest::keyClick(pEditor, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(pEditor, Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         CloseEditorWindows();
 
-        QCOMPARE(m_owner.m_results.size(), size_t(1));
+        QTRY_COMPARE(m_owner.m_results.size(), size_t(1));
         const LVITEM &done = m_owner.m_results[0];
         QCOMPARE(done.iItem, 4);
         QCOMPARE(done.iSubItem, 1);
-        QCOMPARE(QString::fromStdString(done.pszText), result);
+        QCOMPARE(QByteArray::fromStdString(done.pszText), result);
         QCOMPARE(done.cchTextMax, result.size());
         QVERIFY(!OpenEditor());
-        QCOMPARE(m_pRows->GetItemText(4, 1), CString("A"));
+        QCOMPARE(QByteArray::fromStdString(m_pRows->GetItemText(4, 1)), cell);
         QCOMPARE(m_nDialogResult, dialogResult);
-    }
-
-    void closingDropDownEndsEdit_data()
-    {
-        QTest::addColumn<bool>("pick");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("entry picked") << true << "b";
-        QTest::newRow("dismissed") << false << "A";
-    }
-
-    void closingDropDownEndsEdit()
-    {
-        QFETCH(bool, pick);
-        QFETCH(QString, result);
-        m_owner.m_choices = Strings({"A", "b", "c"});
-        ClickCell(0, 1);
-        QComboBox *pCombo = OpenCombo();
-        QVERIFY(pCombo);
-
-        pCombo->showPopup();
-        QTRY_VERIFY(pCombo->view()->isVisible());
-        QVERIFY(m_owner.m_results.empty());
-        QTest::keyClick(pCombo->view(), Qt::Key_Down);
-        QTest::keyClick(pCombo->view(), pick ? Qt::Key_Return : Qt::Key_Escape);
-
-        QTRY_COMPARE(m_owner.m_results.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(m_owner.m_results[0].pszText), result);
         // The platform may take the activation away from the window with the
-        // popup; the window's own focus tells where the edit handed it.
-        QCOMPARE(m_pWindow->focusWidget(), m_pList);
+        // drop-down; the window's own focus tells where the edit handed it.
+        if (dropDown)
+            QCOMPARE(m_pWindow->focusWidget(), m_pList);
     }
 
     void listEndsEdit_data()
@@ -394,7 +346,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("requests");
 
         QTest::newRow("vertical scroll, then a click") << "scroll" << 2;
-        QTest::newRow("click on the first column") << "first" << 2;
         // The closing editor window is still there: the second click only ends
         // the edit.
         QTest::newRow("click on another cell") << "cell" << 2;
@@ -413,8 +364,6 @@ private Q_SLOTS:
             m_pList->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
             QCOMPARE(m_owner.m_results.size(), size_t(1));
             ClickCell(m_pList->rowAt(10), 0);
-        } else if (action == "first") {
-            ClickCell(2, 0);
         } else {
             m_owner.m_pRowsToClear = action == "clear" ? m_pRows.get() : nullptr;
             ClickCell(2, 1);
@@ -425,43 +374,6 @@ private Q_SLOTS:
         QCOMPARE(m_owner.m_results[0].pszText, CString("new"));
         QCOMPARE(m_owner.m_nRequests, requests);
         QVERIFY(!OpenEditor());
-    }
-
-    void bytesRoundTrip_data()
-    {
-        QTest::addColumn<QByteArray>("cell");
-        QTest::addColumn<QStringList>("choices");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QByteArray>("result");
-
-        QTest::newRow("combo entry") << QByteArray("x") << QStringList{"caf\u00e9", "\u00c4pfel"} << "" << QByteArray("caf\xe9");
-        QTest::newRow("combo cell text") << QByteArray("\xe9t\xe9") << QStringList{"A"} << "" << QByteArray("\xe9t\xe9");
-        QTest::newRow("edit untouched") << QByteArray("\xe9t\xe9") << QStringList{} << "" << QByteArray("\xe9t\xe9");
-        QTest::newRow("edit typed") << QByteArray("x") << QStringList{} << "\u00fc" << QByteArray("\xc3\xbc");
-    }
-
-    void bytesRoundTrip()
-    {
-        QFETCH(QByteArray, cell);
-        QFETCH(QStringList, choices);
-        QFETCH(QString, typed);
-        QFETCH(QByteArray, result);
-        m_owner.m_choices = Strings(choices);
-        m_pRows->SetItemText(0, 1, cell.toStdString());
-
-        ClickCell(0, 1);
-        QWidget *pEditor = OpenEditor();
-        QVERIFY(pEditor);
-        if (OpenCombo() && cell == "x")
-            QTest::keyClick(pEditor, Qt::Key_Home);
-        if (!typed.isEmpty()) {
-            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
-            QCoreApplication::sendEvent(pEditor, &key);
-        }
-        QTest::keyClick(pEditor, Qt::Key_Return);
-
-        QCOMPARE(m_owner.m_results.size(), size_t(1));
-        QCOMPARE(QByteArray::fromStdString(m_owner.m_results[0].pszText), result);
     }
 
     void typingStopsAtCellWidth()

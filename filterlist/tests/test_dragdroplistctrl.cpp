@@ -28,27 +28,22 @@ private Q_SLOTS:
     void drop_data()
     {
         QTest::addColumn<int>("nFrom");
-        QTest::addColumn<int>("nOver");    // item under the release; -1 below the last
-        QTest::addColumn<bool>("bInside"); // released inside the box
+        QTest::addColumn<int>("nOver"); // item under the release; -1 below the last, -2 beside the box
         QTest::addColumn<bool>("bSorted");
         QTest::addColumn<QString>("order");
-        QTest::addColumn<int>("nNotices");
 
-        QTest::newRow("a onto c") << 0 << 2 << true << false << "bacd" << 1;
-        QTest::newRow("d onto b, sorted box") << 3 << 1 << true << true << "adbc" << 1;
-        QTest::newRow("b below d") << 1 << -1 << true << false << "acdb" << 1;
-        QTest::newRow("b onto itself") << 1 << 1 << true << false << "abcd" << 1;
-        QTest::newRow("released beside") << 1 << 3 << false << false << "abcd" << 0;
+        QTest::newRow("a onto c") << 0 << 2 << false << "bacd";
+        QTest::newRow("d onto b, sorted box") << 3 << 1 << true << "adbc";
+        QTest::newRow("b below d") << 1 << -1 << false << "acdb";
+        QTest::newRow("released beside") << 1 << -2 << false << "abcd";
     }
 
     void drop()
     {
         QFETCH(int, nFrom);
         QFETCH(int, nOver);
-        QFETCH(bool, bInside);
         QFETCH(bool, bSorted);
         QFETCH(QString, order);
-        QFETCH(int, nNotices);
 
         const QStringList abcd{"a", "b", "c", "d"};
         QScopedPointer<CDragDropListCtrl> pBox(MakeBox(abcd, 6));
@@ -56,15 +51,11 @@ private Q_SLOTS:
         QSignalSpy notices(pBox.data(), &CDragDropListCtrl::selectionChangeNotified);
         QWidget *pViewport = pBox->viewport();
         const QPoint from = Center(pBox.data(), nFrom);
-        QPoint to = nOver == -1 ? QPoint(from.x(), pViewport->height() - 2) : Center(pBox.data(), nOver);
-
+        const QPoint to = nOver == -1 ? QPoint(from.x(), pViewport->height() - 2)
+            : nOver == -2             ? QPoint(pViewport->width() + 20, Center(pBox.data(), 3).y())
+                                      : Center(pBox.data(), nOver);
         QTest::mousePress(pViewport, Qt::LeftButton, {}, from);
-        QTest::mouseMove(pViewport, from + QPoint(1, 1));
         QTest::mouseMove(pViewport, to);
-        if (!bInside) {
-            to = QPoint(pViewport->width() + 20, to.y());
-            QTest::mouseMove(pViewport, to);
-        }
         QTest::mouseRelease(pViewport, Qt::LeftButton, {}, to);
 
         QString texts;
@@ -74,32 +65,15 @@ private Q_SLOTS:
             QCOMPARE(pBox->item(i)->data(Qt::UserRole).toInt(), abcd.indexOf(text));
         }
         QCOMPARE(texts, order);
-        QCOMPARE(notices.count(), nNotices);
+        QCOMPARE(notices.count(), nOver == -2 ? 0 : 1); // released outside: no notice
         const int nDragged = order.indexOf(abcd[nFrom]);
         QCOMPARE(pBox->selectedItems(), QList<QListWidgetItem *>{pBox->item(nDragged)});
         QVERIFY(!pBox->IsDragging());
     }
 
-    void markIsDrawnBeforeTheItemUnderThePointer()
-    {
-        QScopedPointer<CDragDropListCtrl> pBox(MakeBox({"a", "b", "c", "d"}, 6));
-        QWidget *pViewport = pBox->viewport();
-        const QPoint probe(pViewport->width() - 3, pBox->visualItemRect(pBox->item(2)).top());
-        auto isBlack = [&] { return pViewport->grab().toImage().pixelColor(probe) == QColor(Qt::black); };
-
-        QTest::mousePress(pViewport, Qt::LeftButton, {}, Center(pBox.data(), 2));
-        QTest::mouseMove(pViewport, Center(pBox.data(), 2) + QPoint(0, 1));
-        QVERIFY(!isBlack()); // over the dragged item itself
-        QTest::mouseRelease(pViewport, Qt::LeftButton, {}, QPoint(-20, 5));
-
-        QTest::mousePress(pViewport, Qt::LeftButton, {}, Center(pBox.data(), 0));
-        QTest::mouseMove(pViewport, Center(pBox.data(), 2));
-        QVERIFY(isBlack());
-        QTest::mouseRelease(pViewport, Qt::LeftButton, {}, QPoint(-20, 5));
-        QVERIFY(!isBlack()); // cancelled: the mark is gone
-    }
-
-    void autoScrollBelowTheBox()
+    // Where the mark goes and how fast the box scrolls is worked out apart
+    // from the box; here the box draws the mark and runs the timer.
+    void markAndAutoScroll()
     {
         QStringList items;
         for (int i = 0; i < 30; ++i)
@@ -107,26 +81,27 @@ private Q_SLOTS:
         QScopedPointer<CDragDropListCtrl> pBox(MakeBox(items, 5));
         QWidget *pViewport = pBox->viewport();
         const int nItemHeight = pBox->visualItemRect(pBox->item(0)).height();
+        const QPoint probe(pViewport->width() - 3, nItemHeight * 2);
+        auto isBlack = [&] { return pViewport->grab().toImage().pixelColor(probe) == QColor(Qt::black); };
         auto topIndex = [&] { return pBox->indexAt(QPoint(5, 1)).row(); };
 
         QTest::mousePress(pViewport, Qt::LeftButton, {}, Center(pBox.data(), 1));
+        QTest::mouseMove(pViewport, Center(pBox.data(), 2));
+        QVERIFY(isBlack());
         QTest::mouseMove(pViewport, QPoint(10, pViewport->height() + 3 * nItemHeight));
-        QCOMPARE(pBox->GetScrollInterval(), 62);
         const int nTop = topIndex();
-        QVERIFY(nTop >= 1);              // one item at once
-        QTRY_VERIFY(topIndex() > nTop); // and on with the timer
+        QTRY_VERIFY(topIndex() > nTop);
 
         // Back inside: scrolling stops, and the drop lands before the item
         // under the pointer in the scrolled box.
         const QPoint inside(10, nItemHeight * 3 / 2);
         QTest::mouseMove(pViewport, inside);
-        QCOMPARE(pBox->GetScrollInterval(), 0);
         const int nStopped = topIndex();
         QTest::qWait(200);
         QCOMPARE(topIndex(), nStopped);
         QTest::mouseRelease(pViewport, Qt::LeftButton, {}, inside);
         QCOMPARE(pBox->item(nStopped)->text(), QStringLiteral("101"));
-        QCOMPARE(pBox->item(nStopped + 1)->text(), QString::number(100 + nStopped + 1));
+        QVERIFY(!isBlack());
     }
 };
 
