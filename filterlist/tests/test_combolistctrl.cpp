@@ -194,6 +194,7 @@ private Q_SLOTS:
         QTest::newRow("below the last row") << "below";
         QTest::newRow("right of the last column") << "right";
         QTest::newRow("empty list") << "empty";
+        QTest::newRow("drag from below the last row over a cell") << "drag";
     }
 
     void clickOnNoCellDoesNothing()
@@ -204,12 +205,24 @@ private Q_SLOTS:
         if (where == "empty")
             m_pRows->DeleteAllItems();
         QPoint pt = CellPoint(0, 1);
-        if (where == "below")
+        if (where == "below" || where == "drag")
             pt = CellPoint(1, 1) + QPoint(0, m_pList->rowHeight(1));
         else if (where == "right")
             pt.setX(m_pList->horizontalHeader()->length() + 2);
 
-        Click(pt);
+        if (where == "drag") {
+            // After an earlier press on a cell, which the view remembers.
+            ClickCell(0, 0);
+            m_pList->clearSelection();
+            m_pOther->setFocus();
+            m_owner.m_nRequests = 0;
+            QTest::mousePress(m_pList->viewport(), Qt::LeftButton, {}, pt);
+            QTest::mouseMove(m_pList->viewport(), CellPoint(0, 1));
+            QTest::mouseMove(m_pList->viewport(), CellPoint(1, 1));
+            QTest::mouseRelease(m_pList->viewport(), Qt::LeftButton, {}, CellPoint(1, 1));
+        } else {
+            Click(pt);
+        }
         QCOMPARE(m_owner.m_nRequests, 0);
         QVERIFY(!m_pList->selectionModel()->hasSelection());
         QCOMPARE(QApplication::focusWidget(), m_pOther);
