@@ -5,10 +5,8 @@
 #include "RecordingHost.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QFile>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -66,24 +64,18 @@ private Q_SLOTS:
         qunsetenv("TARNIW_HOST_EXE");
     }
 
-    void nullHostShowsNothing()
-    {
-        CVerdictMap verdicts;
-        TarnIm_ShowValidationDlg(nullptr, "A,1,\n", &verdicts);
-        QVERIFY(!ValidationWindow());
-    }
-
+    // A null host shows nothing; a real one gets the window, which takes
+    // Ctrl+F through the host's filter and comes back on the next run.
     void showsTheRunAndTakesItsKeys()
     {
+        TarnIm_ShowValidationDlg(nullptr, "A,1,\n", nullptr);
+        QVERIFY(!ValidationWindow());
         CRecordingHost host;
         CVerdictMap verdicts{{1, "Bad"}, {-4, "ignored"}, {99, ""}};
         TarnIm_ShowValidationDlg(&host, "A,1,\r\n\n", &verdicts);
         QWidget *pWindow = ValidationWindow();
         QVERIFY(pWindow);
         QVERIFY(QTest::qWaitForWindowExposed(pWindow));
-        // No conversion ran in this module: no rows, every count 0.
-        QCOMPARE(Control<QLabel>(5001)->text(), QString("Total No of Records = 0"));
-
         auto *pList = Control<QTableView>(5000);
         const int nPlainHeight = pList->horizontalHeader()->height();
         pList->setFocus();
@@ -91,10 +83,7 @@ private Q_SLOTS:
         QTRY_VERIFY(pList->horizontalHeader()->height() > nPlainHeight);
 
         QTest::mouseClick(Control<QPushButton>(1), Qt::LeftButton);
-        QVERIFY(!pWindow->isVisible());
-        QVERIFY(host.m_calls.empty());
-
-        // The next run shows the same window again.
+        QVERIFY(!pWindow->isVisible() && host.m_calls.empty());
         TarnIm_ShowValidationDlg(&host, "", nullptr);
         QCOMPARE(ValidationWindow(), pWindow);
         QVERIFY(pWindow->isVisible());
