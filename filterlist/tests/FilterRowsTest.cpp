@@ -24,11 +24,9 @@ TEST(FilterRows, SetItemDataAddressesTheRightRow)
     };
     const Case cases[] = {
         {"zero fills the new row", kNewRow, 0, TRUE, "a b c X"},
-        {"past the end fills the new row", kNewRow, 99, TRUE, "a b c X"},
         {"inside is that row even beside a new row", kNewRow, 1, TRUE, "a X c "},
         {"zero once filled is the first row", kNothing, 0, TRUE, "X b c"},
         {"past the end once filled is refused", kNothing, 3, FALSE, "a b c"},
-        {"negative is refused", kNothing, -1, FALSE, "a b c"},
         {"without descriptor nothing happens", [](CTestRows &t) { t.m_rows.SetDataDescriptor(nullptr); }, 1, FALSE,
          kNoDescriptor + " " + kNoDescriptor + " " + kNoDescriptor},
         {"failing the filters drops the row",
@@ -87,8 +85,6 @@ TEST(FilterRows, FilterRunsShowTheMatchingRowsInStorageOrder)
     const std::pair<CStringArray, const char *> cases[] = { // filters per display column, rows shown
         {{"", "", ""}, "Abc xab ab zz"},
         {{"ab", ">10", ""}, "ab"},         // both columns must match
-        {{"a~*z", "", ""}, "Abc ab zz"},
-        {{"~~~", "", ""}, ""},
         {{"", ">4"}, "xab ab zz"},         // fewer boxes than columns
         {{"", "", "", "ab"}, ""},          // index 3 was never built: empty text
     };
@@ -104,18 +100,17 @@ TEST(FilterRows, FilterRunsShowTheMatchingRowsInStorageOrder)
     }
 }
 
-TEST(FilterRows, AFilterOnAnUnbuiltColumnTestsTheTextBeforeIt)
+// A filter on an unbuilt column tests the text before it; rows added later
+// meet the filters of the last run.
+TEST(FilterRows, UnbuiltColumnsAndNewRows)
 {
-    CTestRows t;
-    t.Add({"ab", "x", "q"});
-    t.Add({"cd", "y", "ab"});
-    t.m_layout.nCount = 2;
-    t.m_rows.ApplyFilters({"*", "", "a"});
-    EXPECT_EQ(t.Shown(), "ab");
-}
+    CTestRows unbuilt;
+    unbuilt.Add({"ab", "x", "q"});
+    unbuilt.Add({"cd", "y", "ab"});
+    unbuilt.m_layout.nCount = 2;
+    unbuilt.m_rows.ApplyFilters({"*", "", "a"});
+    EXPECT_EQ(unbuilt.Shown(), "ab");
 
-TEST(FilterRows, NewRowsMeetTheFiltersOfTheLastRun)
-{
     CTestRows t;
     t.Add({"a"});
     t.m_rows.ApplyFilters({"b"});
@@ -136,12 +131,10 @@ TEST(FilterSort, TypesAgreeWithTheRowComparisonBothWays)
     };
     const Case cases[] = {
         {1, {"10", "9", "-2", "x", "3abc"}, "-2 x 3abc 9 10"},
-        {4, {"3000000000", "2", "-1"}, "-1 2 3000000000"},
         {2, {"1.5", "1e3", "-.5", "abc", "nan"}, "nan -.5 abc 1.5 1e3"},
         {3, {"a", "B", "\xE4", "ab", ""}, " B a ab \xE4"},
         {6, {"Name0000010", "Name000001", "Name00000\xE4", "Name0000002"}, // bytes past a shared start
          "Name0000002 Name000001 Name0000010 Name00000\xE4"},
-        {5, {"NA", "-", "1"}, "NA - 1"}, // no special dash
         {7, {"b", "a", "c"}, "b a c"},   // other types keep the order
     };
     for (const Case &c : cases) {
