@@ -438,7 +438,9 @@ CCommonListCtrl::KeyResult CCommonListCtrl::TranslateKey(QKeyEvent *pEvent)
         if (!bShift || bCtrl)
             return KeyResult::None;
         ToggleGridLines();
-        return KeyResult::Acted;
+        // Not consumed: the letter goes on to the list's own type-ahead, as
+        // any other letter does. Only Shift+E is swallowed.
+        return KeyResult::None;
     case Qt::Key_Menu:
         TrackPopupMenu(BuildRowMenu());
         return KeyResult::Acted;
