@@ -110,11 +110,13 @@ void TarnIm_ShowValidationDlg(CImportHost *host, CString records, CVerdictMap *v
 {
     if (!host)
         return;
-    Guarded([&] { WindowEntries().TarnIm_ShowValidationDlg(host, records, verdicts); });
-    // The run joins what the last conversion left with the host's verdicts.
-    const CTemplateDlg &dlg = theTemplateDlg;
-    const sConversionState state{dlg.m_nLastLine, dlg.m_arrErrorLines, dlg.m_strErrors, dlg.m_arrFields};
-    theValidationDlg.ShowResult(ValidateRecords(records, verdicts, state), host);
+    Guarded([&] {
+        WindowEntries().TarnIm_ShowValidationDlg(host, records, verdicts);
+        // The run joins what the last conversion left with the host's verdicts.
+        const CTemplateDlg &dlg = theTemplateDlg;
+        const sConversionState state{dlg.m_nLastLine, dlg.m_arrErrorLines, dlg.m_strErrors, dlg.m_arrFields};
+        theValidationDlg.ShowResult(ValidateRecords(records, verdicts, state), host);
+    });
 }
 
 int TarnIWPreTranslateMessage(MSG *msg)
