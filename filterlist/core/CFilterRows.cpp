@@ -1,6 +1,7 @@
 #include "filterlist/core/CFilterRows.h"
 
 #include "filterlist/core/MatchFilter.h"
+#include "platform/core/CNumberReading.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,7 +51,7 @@ struct LongKey
 struct DoubleKey
 {
     using Type = double;
-    static Type Of(const CString &s) { return std::atof(s.c_str()); }
+    static Type Of(const CString &s) { return CNumberReading::Strtod(s.c_str(), nullptr); }
 };
 struct TextKey
 {

@@ -1,4 +1,5 @@
 #include "filterlist/core/MatchFilter.h"
+#include "platform/core/CNumberReading.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -60,10 +61,10 @@ bool ReadNumber(const char *psz, double &x)
     const bool bHex = p[0] == '0' && (p[1] == 'x' || p[1] == 'X');
     if (!bHex && ((*p >= '0' && *p <= '9') || *p == '.')) {
         char *end = nullptr;
-        x = std::strtod(psz, &end);
+        x = CNumberReading::Strtod(psz, &end);
         return end != psz;
     }
-    return std::sscanf(psz, "%lf", &x) == 1;
+    return CNumberReading::ScanDouble(psz, x);
 }
 
 // The number after ">" or "<" needs a terminated copy of the token.

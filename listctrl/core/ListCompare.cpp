@@ -1,4 +1,5 @@
 #include "listctrl/core/ListCompare.h"
+#include "platform/core/CNumberReading.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +42,7 @@ double DecimalKey(const CString &t)
 {
     if (t == "-" || t == "NA")
         return -1.0;
-    const double d = std::strtod(t.c_str(), nullptr);
+    const double d = CNumberReading::Strtod(t.c_str(), nullptr);
     return std::isnan(d) ? 0.0 : d;
 }
 
