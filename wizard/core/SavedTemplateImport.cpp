@@ -16,7 +16,9 @@ CStringArray ListTemplateTitles(const CString &className)
         return titles;
     for (const CDirEntry &entry : ListDirectory(TemplateClassFolder(className))) {
         const CString &name = entry.strName;
-        if (!entry.bDirectory && name.size() > kCsvSuffixLength
+        // A "|" would split the title in the dialog's filter and shift every
+        // later entry against the list, so such a file is not offered.
+        if (!entry.bDirectory && name.size() > kCsvSuffixLength && name.find('|') == std::string::npos
             && name.compare(name.size() - kCsvSuffixLength, kCsvSuffixLength, kCsvSuffix) == 0)
             titles.Add(name.Left(name.GetLength() - int(kCsvSuffixLength)));
     }

@@ -8,7 +8,8 @@
 #include "wizard/core/TemplateFile.h"
 
 // Titles of the "*.csv" files of the class's template folder, in listing
-// order; none for a class name that cannot be a folder.
+// order, leaving out titles holding "|"; none for a class name that cannot be
+// a folder.
 CStringArray ListTemplateTitles(const CString &className);
 
 // "Title|*.csv|" for each title, joined.

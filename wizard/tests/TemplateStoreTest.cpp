@@ -147,6 +147,7 @@ TEST(TemplateStore, LoadSavedFileAndTemplate)
     for (const Case &c : cases) {
         CDlgFixture f({"Old"});
         f.base.Write("Templates/Alpha_Template/Daily.csv", c.tpl);
+        f.base.Write("Templates/Alpha_Template/a|b.csv", "A,"); // would split the filter
         f.Prompts().QueueAnswerWithFilter(f.base.Write("data.csv", c.data), "Daily");
         f.dlg.LoadSavedFileAndTemplate();
         EXPECT_EQ(f.Seen(), c.seen) << c.name;
