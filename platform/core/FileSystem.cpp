@@ -240,6 +240,13 @@ bool CLineReader::ReadLine(CString &strPiece)
         if (nl)
             break;
     }
+    // Text-mode reading turns CR LF into one line end, so the CR that fills
+    // the buffer still brings its LF along: the line is not cut before it.
+    if (strPiece.size() == limit && strPiece.back() == '\r' && Fill() && m_buffer[m_nPos] == '\n') {
+        strPiece.push_back('\n');
+        ++m_nPos;
+        ++m_nConsumed;
+    }
     return !strPiece.empty();
 }
 
@@ -251,8 +258,13 @@ bool CLineReader::ReadLine(std::string_view &piece)
     const size_t want = std::min(limit, m_nEnd - m_nPos);
     const char *start = m_buffer.data() + m_nPos;
     const void *nl = want ? std::memchr(start, '\n', want) : nullptr;
-    if (nl || want == limit) {
-        const size_t take = nl ? size_t(static_cast<const char *>(nl) - start) + 1 : want;
+    // A full piece ending in CR needs the next byte (see above); at the end
+    // of the buffer that byte is not here yet, so the copying read decides.
+    const bool bCrAtEdge = !nl && want == limit && start[limit - 1] == '\r' && m_nPos + limit == m_nEnd;
+    if (nl || (want == limit && !bCrAtEdge)) {
+        size_t take = nl ? size_t(static_cast<const char *>(nl) - start) + 1 : want;
+        if (!nl && start[take - 1] == '\r' && start[take] == '\n')
+            ++take;
         piece = std::string_view(start, take);
         m_nPos += take;
         m_nConsumed += (long long)take;

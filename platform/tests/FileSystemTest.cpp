@@ -39,11 +39,23 @@ TEST(LineReader, PiecesFollowTheBufferRule)
         many += line;
         manyPieces.push_back(line);
     }
+    // A 1022-byte line whose CR LF straddles the reader's 64 KiB buffer.
+    std::string edge;
+    std::vector<std::string> edgePieces;
+    for (int i = 0; i < 21503; ++i) {
+        edge += "xx\n";
+        edgePieces.push_back("xx\n");
+    }
+    edge += "xxx\n" + a1022 + "\r\n";
+    edgePieces.push_back("xxx\n");
+    edgePieces.push_back(a1022 + "\r\n");
     const Case cases[] = {
         {"empty", "", {}},
         {"no final newline", "a,b\nc,d", {"a,b\n", "c,d"}},
         {"crlf", "a,b\r\nc\r\n", {"a,b\r\n", "c\r\n"}},
         {"1022 + newline fits", a1022 + "\n", {a1022 + "\n"}},
+        {"1022 + crlf fits: crlf is one line end", a1022 + "\r\nz", {a1022 + "\r\n", "z"}},
+        {"1022 + crlf across the read buffer", edge, edgePieces},
         {"1023 + newline splits before newline", a1023 + "\nz", {a1023, "\n", "z"}},
         {"1024 splits after 1023", a1024 + "\n", {a1023, "a\n"}},
         {"nul bytes kept", std::string("a\0b,c\n", 6), {std::string("a\0b,c\n", 6)}},
