@@ -1,6 +1,6 @@
 // tarniw-demo: a small Qt host of the TarnIW module.
 #include "CDemoWindow.h"
-#include "CPreTranslateFilter.h"
+#include "tarniw/PreTranslateFilter.h"
 
 #include <QApplication>
 

@@ -1,6 +1,8 @@
 // TarnIm_ShowValidationDlg through the module, as a Qt host calls it and
 // routes its events through TarnIWPreTranslateMessage.
+#include "tarniw/PreTranslateFilter.h"
 #include "tarniw/TarnIW.h"
+#include "TopLevelWindow.h"
 
 #include "RecordingHost.h"
 
@@ -14,24 +16,9 @@
 
 namespace {
 
-// What a host installs on its application.
-class CPreTranslateFilter : public QObject
-{
-protected:
-    bool eventFilter(QObject *pWatched, QEvent *pEvent) override
-    {
-        MSG msg{pWatched, pEvent};
-        return TarnIWPreTranslateMessage(&msg) != 0;
-    }
-};
-
 QWidget *ValidationWindow()
 {
-    for (QWidget *pWidget : QApplication::topLevelWidgets()) {
-        if (pWidget->windowTitle() == QLatin1String("Validation Dialog"))
-            return pWidget;
-    }
-    return nullptr;
+    return TopLevelWindow(QStringLiteral("Validation Dialog"));
 }
 
 template <class T>

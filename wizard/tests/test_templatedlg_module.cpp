@@ -1,7 +1,9 @@
 // The Template dialog through the module's entries, as a Qt host sees it:
 // the host routes its events through TarnIWPreTranslateMessage.
 #include "RecordingHost.h"
+#include "tarniw/PreTranslateFilter.h"
 #include "tarniw/TarnIW.h"
+#include "TopLevelWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -13,24 +15,9 @@
 
 namespace
 {
-// What a host installs on its application.
-class CPreTranslateFilter : public QObject
-{
-protected:
-    bool eventFilter(QObject *pWatched, QEvent *pEvent) override
-    {
-        MSG msg{pWatched, pEvent};
-        return TarnIWPreTranslateMessage(&msg) != 0;
-    }
-};
-
 QWidget *TemplateWindow()
 {
-    for (QWidget *pWidget : QApplication::topLevelWidgets()) {
-        if (pWidget->windowTitle() == QLatin1String("Template"))
-            return pWidget;
-    }
-    return nullptr;
+    return TopLevelWindow(QStringLiteral("Template"));
 }
 
 QWidget *FileValuesList()

@@ -1,7 +1,8 @@
-// Routes every event of the host's application through the module first,
-// as the module's message pre-translation asks of a host.
-#ifndef TARNIW_DEMO_CPRETRANSLATEFILTER_H
-#define TARNIW_DEMO_CPRETRANSLATEFILTER_H
+// For Qt hosts: routes every event of the host's application through the
+// module first, as TarnIWPreTranslateMessage asks of a host. Install it with
+// qApp->installEventFilter(&filter).
+#ifndef TARNIW_PRETRANSLATEFILTER_H
+#define TARNIW_PRETRANSLATEFILTER_H
 
 #include "tarniw/TarnIW.h"
 
