@@ -1,8 +1,19 @@
-// Framework-style boundary types shared by TarnIW and its hosts.
-//
-// They are thin layers over the standard library: CString is a byte string
-// (never re-encoded, may hold any byte), the arrays are vectors with checked
-// access, CMap is an ordered map. Host and module use this one definition.
+/// @file
+/// The strings and containers that cross the boundary between TarnIW and its
+/// host.
+///
+/// They are thin layers over the standard library: CString is a byte string
+/// (never re-encoded, may hold any byte), the arrays are vectors with checked
+/// access, CMap is an ordered map. Host and module use this one definition,
+/// so both must be built with the same standard library and string layout;
+/// this header stops the build of a host where they differ.
+///
+/// Everything here lives in namespace tarniw, and no macro is defined, so the
+/// header coexists with a host's own `BOOL`, `MSG`, `TRUE` or `<windows.h>`.
+/// A host that wants the short names without `tarniw::` defines
+/// `TARNIW_GLOBAL_NAMES` before including any TarnIW header: every name of
+/// the namespace is then also declared globally, and `TRUE` and `FALSE` are
+/// defined as 1 and 0 unless they already are.
 #ifndef TARNIW_TARNTYPES_H
 #define TARNIW_TARNTYPES_H
 
@@ -15,54 +26,86 @@
 #include <utility>
 #include <vector>
 
+// The strings and containers below are passed between host and module as
+// they lie in memory, so both sides must lay them out alike. The module is
+// built with GNU libstdc++ and its C++11 string layout (the default since
+// GCC 5), without libstdc++'s debug containers.
+#if defined(_LIBCPP_VERSION)
+#error "TarnIW: this host is built with LLVM libc++, the module with GNU libstdc++; their std::string, std::vector and std::map differ in layout, so strings and arrays would arrive as garbage. Build the host with libstdc++ (drop -stdlib=libc++)."
+#elif !defined(__GLIBCXX__)
+#error "TarnIW: this host's C++ standard library is not GNU libstdc++, which the module is built with; strings and arrays would arrive as garbage. Build the host with g++ or with clang and libstdc++."
+#elif !_GLIBCXX_USE_CXX11_ABI
+#error "TarnIW: this host is built with _GLIBCXX_USE_CXX11_ABI=0 (the old std::string layout), the module with the C++11 layout; class names and values would arrive as garbage. Remove -D_GLIBCXX_USE_CXX11_ABI=0 from the host's build."
+#elif defined(_GLIBCXX_DEBUG)
+#error "TarnIW: this host is built with _GLIBCXX_DEBUG, whose std::vector and std::map differ in layout from the module's; arrays and maps would arrive as garbage. Build the host without _GLIBCXX_DEBUG (_GLIBCXX_ASSERTIONS is fine)."
+#endif
+
+/// The import wizard's boundary: the types a host hands to the entries and
+/// receives in its CImportHost.
+namespace tarniw {
+
+/// A truth value as the entries and CImportHost use it: non-zero is true.
 using BOOL = int;
+/// An unsigned 32-bit value (flags, colours).
 using DWORD = std::uint32_t;
+/// An unsigned int.
 using UINT = unsigned int;
+/// A colour as 0x00BBGGRR.
 using COLORREF = std::uint32_t;
+/// A pointer to a NUL-terminated byte string.
 using LPCSTR = const char *;
 
-#ifndef TRUE
-#define TRUE 1
-#endif
-#ifndef FALSE
-#define FALSE 0
-#endif
-
-// Raised by a checked array access outside the array. The handler that began
-// the current user action catches it and abandons that action.
+/// Raised by a checked array access outside the array. Inside the module the
+/// handler that began the current user action catches it and abandons that
+/// action; it never reaches the host.
 class CInvalidArgException : public std::out_of_range
 {
 public:
+    /// An exception with the text "invalid argument".
     CInvalidArgException() : std::out_of_range("invalid argument") {}
 };
 
+/// A byte string. It keeps every byte it is given (also NUL and bytes that
+/// are not valid UTF-8): a value read from a file comes back out unchanged.
+/// Passed by value, so each side owns its own copy.
 class CString : public std::string
 {
 public:
     using std::string::string;
+    /// An empty string.
     CString() = default;
+    /// A copy of the bytes of @p s.
     CString(const std::string &s) : std::string(s) {}
+    /// Takes over the bytes of @p s.
     CString(std::string &&s) : std::string(std::move(s)) {}
 
+    /// The number of bytes.
     int GetLength() const { return int(size()); }
+    /// True when the string holds no byte.
     bool IsEmpty() const { return empty(); }
+    /// Removes every byte.
     void Empty() { clear(); }
+    /// The bytes, NUL-terminated.
     const char *GetString() const { return c_str(); }
 
-    // Position of the first occurrence at or after nStart, or -1.
+    /// The position of the first @p ch at or after @p nStart, or -1.
     int Find(char ch, int nStart = 0) const
     {
         const size_type pos = find(ch, size_type(nStart < 0 ? 0 : nStart));
         return pos == npos ? -1 : int(pos);
     }
+    /// The position of the first @p psz at or after @p nStart, or -1.
     int Find(const char *psz, int nStart = 0) const
     {
         const size_type pos = find(psz, size_type(nStart < 0 ? 0 : nStart));
         return pos == npos ? -1 : int(pos);
     }
 
+    /// The first @p nCount bytes (all of them when there are fewer).
     CString Left(int nCount) const { return CString(substr(0, size_type(nCount < 0 ? 0 : nCount))); }
+    /// The bytes from position @p nFirst on; empty past the end.
     CString Mid(int nFirst) const { return nFirst >= GetLength() ? CString() : CString(substr(size_type(nFirst < 0 ? 0 : nFirst))); }
+    /// At most @p nCount bytes from position @p nFirst on; empty past the end.
     CString Mid(int nFirst, int nCount) const
     {
         if (nFirst < 0) nFirst = 0;
@@ -70,9 +113,10 @@ public:
         return CString(substr(size_type(nFirst), size_type(nCount)));
     }
 
-    // White space as the C library's isspace() knows it in the "C" locale.
+    /// White space as the C library's isspace() knows it in the "C" locale.
     static bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+    /// Removes the white space at the start.
     CString &TrimLeft()
     {
         size_type i = 0;
@@ -80,6 +124,7 @@ public:
         erase(0, i);
         return *this;
     }
+    /// Removes the white space at the end.
     CString &TrimRight()
     {
         size_type n = size();
@@ -87,9 +132,10 @@ public:
         erase(n);
         return *this;
     }
+    /// Removes the white space at both ends.
     CString &Trim() { return TrimRight().TrimLeft(); }
 
-    // printf-style formatting into this string.
+    /// Replaces the contents by @p fmt formatted as printf() does.
     void Format(const char *fmt, ...)
 #if defined(__GNUC__)
         __attribute__((format(printf, 2, 3)))
@@ -112,28 +158,39 @@ public:
     }
 };
 
-// Growable array with the framework's operation names; GetAt, SetAt,
-// ElementAt, InsertAt and RemoveAt check their index.
+/// A growable array. GetAt, SetAt, ElementAt, InsertAt and RemoveAt check
+/// their index and throw CInvalidArgException outside the array.
 template <class T>
 class CArray : public std::vector<T>
 {
 public:
     using std::vector<T>::vector;
 
+    /// The number of elements.
     int GetSize() const { return int(this->size()); }
+    /// The number of elements.
     int GetCount() const { return int(this->size()); }
+    /// True when the array has no element.
     bool IsEmpty() const { return this->empty(); }
+    /// The element at @p i.
     const T &GetAt(int i) const { return this->at(Check(i)); }
+    /// The element at @p i, to change in place.
     T &ElementAt(int i) { return this->at(Check(i)); }
+    /// Replaces the element at @p i by @p v.
     void SetAt(int i, const T &v) { this->at(Check(i)) = v; }
+    /// Appends @p v; returns its index.
     int Add(const T &v) { this->push_back(v); return int(this->size()) - 1; }
+    /// Inserts @p v before index @p i (GetSize() appends).
     void InsertAt(int i, const T &v)
     {
         if (i < 0 || i > GetSize()) throw CInvalidArgException();
         this->insert(this->begin() + i, v);
     }
+    /// Removes the element at @p i.
     void RemoveAt(int i) { this->erase(this->begin() + Check(i)); }
+    /// Removes every element.
     void RemoveAll() { this->clear(); }
+    /// Replaces the contents by a copy of @p other.
     void Copy(const CArray &other) { *this = other; }
 
 private:
@@ -144,35 +201,68 @@ private:
     }
 };
 
+/// An array of byte strings: field names, the values of one line, lines to
+/// write.
 class CStringArray : public CArray<CString>
 {
 public:
     using CArray<CString>::CArray;
 };
 
-// Key-to-value map (the host's verdicts by record number, a record's values
-// by field name).
+/// A map from keys to values, ordered by key.
 template <class K, class V>
 class CMap : public std::map<K, V>
 {
 public:
     using std::map<K, V>::map;
 
+    /// The number of entries.
     int GetCount() const { return int(this->size()); }
+    /// True when the map has no entry.
     bool IsEmpty() const { return this->empty(); }
+    /// Copies the value of @p key into @p value; zero when there is none.
     BOOL Lookup(const K &key, V &value) const
     {
         const auto it = this->find(key);
-        if (it == this->end()) return FALSE;
+        if (it == this->end()) return 0;
         value = it->second;
-        return TRUE;
+        return 1;
     }
+    /// Sets the value of @p key, adding the key when it is new.
     void SetAt(const K &key, const V &value) { (*this)[key] = value; }
-    BOOL RemoveKey(const K &key) { return this->erase(key) ? TRUE : FALSE; }
+    /// Removes @p key; zero when it was not there.
+    BOOL RemoveKey(const K &key) { return this->erase(key) ? 1 : 0; }
+    /// Removes every entry.
     void RemoveAll() { this->clear(); }
 };
 
-using CVerdictMap = CMap<int, CString>;  // record number -> host's error text
-using CRecordMap = CMap<CString, CString>; // field name -> value
+/// The host's verdicts: record number to the host's error text (an empty text
+/// or a missing number means the record is valid).
+using CVerdictMap = CMap<int, CString>;
+/// One record: field name to value.
+using CRecordMap = CMap<CString, CString>;
+
+} // namespace tarniw
+
+#if defined(TARNIW_GLOBAL_NAMES)
+using tarniw::BOOL;
+using tarniw::DWORD;
+using tarniw::UINT;
+using tarniw::COLORREF;
+using tarniw::LPCSTR;
+using tarniw::CInvalidArgException;
+using tarniw::CString;
+using tarniw::CArray;
+using tarniw::CStringArray;
+using tarniw::CMap;
+using tarniw::CVerdictMap;
+using tarniw::CRecordMap;
+#ifndef TRUE
+#define TRUE 1
+#endif
+#ifndef FALSE
+#define FALSE 0
+#endif
+#endif
 
 #endif
