@@ -8,6 +8,7 @@
 #include "host/core/CTarnIWEntries.h"
 
 #include <exception>
+#include <map>
 #include <type_traits>
 
 namespace {
@@ -37,18 +38,82 @@ auto Guarded(Fn fn)
             return decltype(fn())();
     }
 }
+
+// Raised in place of whatever a host operation threw. Being an invalid
+// argument, it ends the module's operation where a bad index would: the
+// handler that began it (an entry, a dialog button) catches it.
+class CHostOperationFailed : public CInvalidArgException
+{
+};
+
+// The host's object as the module calls it. A host's exception must not
+// unwind through the module or Qt's event loop, and it must stop what called
+// the host: an answer counts as zero (no further record or line), a report or
+// the hand-over of the records ends the conversion there.
+class CGuardedHost final : public CImportHost
+{
+public:
+    explicit CGuardedHost(CImportHost &host) : m_host(host) {}
+
+    BOOL AcceptRecord(int nLine, CRecordMap *pRecord) override
+    {
+        return Answer([&] { return m_host.AcceptRecord(nLine, pRecord); });
+    }
+    void ReportLineError(int nLine, CString strLine, CString strMessage) override
+    {
+        Call([&] { m_host.ReportLineError(nLine, std::move(strLine), std::move(strMessage)); });
+    }
+    BOOL AcceptLineValues(CStringArray *pValues) override
+    {
+        return Answer([&] { return m_host.AcceptLineValues(pValues); });
+    }
+    void AcceptRecords(CString strRecords) override
+    {
+        Call([&] { m_host.AcceptRecords(std::move(strRecords)); });
+    }
+
+private:
+    template <class Fn>
+    static BOOL Answer(Fn fn)
+    {
+        try {
+            return fn();
+        } catch (...) {
+            return FALSE;
+        }
+    }
+    template <class Fn>
+    static void Call(Fn fn)
+    {
+        try {
+            fn();
+        } catch (...) {
+            throw CHostOperationFailed();
+        }
+    }
+
+    CImportHost &m_host;
+};
+
+// One guard per host object, never re-aimed: a dialog that keeps an earlier
+// host keeps calling that one, even while a later entry passes another.
+CImportHost *Guard(CImportHost *host)
+{
+    static std::map<CImportHost *, CGuardedHost> guards;
+    return host ? &guards.try_emplace(host, *host).first->second : nullptr;
+}
 }
 
 extern "C" {
 
 void InvokeTemplateDlg(CImportHost *host, CStringArray *fields, CString className)
 {
-    Guarded([&] { WindowEntries().InvokeTemplateDlg(host, fields, className); });
+    Guarded([&] { WindowEntries().InvokeTemplateDlg(Guard(host), fields, className); });
 }
 
 void Load_Saved_File_and_Template(CImportHost *host, CStringArray *fields, CString className)
 {
-    Guarded([&] { WindowEntries().Load_Saved_File_and_Template(host, fields, className); });
+    Guarded([&] { WindowEntries().Load_Saved_File_and_Template(Guard(host), fields, className); });
 }
 
 void SetFields(CStringArray *fields)
@@ -83,7 +148,7 @@ void Save_File_As_DOT(CStringArray *lines, CString className)
 
 void Load_CSV_File_Directly(CImportHost *host, CString className)
 {
-    Guarded([&] { WindowEntries().Load_CSV_File_Directly(host, className); });
+    Guarded([&] { WindowEntries().Load_CSV_File_Directly(Guard(host), className); });
 }
 
 void Save_File_As_CSV_From_FileName(CStringArray *lines, CString fileName, CString className)
@@ -93,7 +158,7 @@ void Save_File_As_CSV_From_FileName(CStringArray *lines, CString fileName, CStri
 
 void Load_CSV_File_Directly_From_FileName(CImportHost *host, CString fileName, CString className)
 {
-    Guarded([&] { Entries().Load_CSV_File_Directly_From_FileName(host, fileName, className); });
+    Guarded([&] { Entries().Load_CSV_File_Directly_From_FileName(Guard(host), fileName, className); });
 }
 
 void ClearAllSavedFileValues()
@@ -111,11 +176,11 @@ void TarnIm_ShowValidationDlg(CImportHost *host, CString records, CVerdictMap *v
     if (!host)
         return;
     Guarded([&] {
-        WindowEntries().TarnIm_ShowValidationDlg(host, records, verdicts);
+        WindowEntries().TarnIm_ShowValidationDlg(Guard(host), records, verdicts);
         // The run joins what the last conversion left with the host's verdicts.
         const CTemplateDlg &dlg = theTemplateDlg;
         const sConversionState state{dlg.m_nLastLine, dlg.m_arrErrorLines, dlg.m_strErrors, dlg.m_arrFields};
-        theValidationDlg.ShowResult(ValidateRecords(records, verdicts, state), host);
+        theValidationDlg.ShowResult(ValidateRecords(records, verdicts, state), Guard(host));
     });
 }
 
