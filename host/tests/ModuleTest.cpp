@@ -1,7 +1,4 @@
 // The module as a host sees it: a shared library with fifteen entries.
-#include "tarniw/TarnIW.h"
-#include "TempBase.h"
-
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -64,14 +61,5 @@ TEST(Module, ExportsExactlyTheFifteenEntries)
     for (const std::string &name : kEntries)
         EXPECT_NE(::dlsym(module, name.c_str()), nullptr) << name;
 
-    // Entries work through the boundary, without a QApplication.
-    CTempBase base;
-    auto save = reinterpret_cast<decltype(&Save_File_As_CSV_From_FileName)>(::dlsym(module, "Save_File_As_CSV_From_FileName"));
-    CStringArray lines{"a,b", "c,d"};
-    save(&lines, base.Path("out.csv"), "Alpha");
-    EXPECT_EQ(base.Read("out.csv"), "a,b\nc,d\n");
-    auto pre = reinterpret_cast<decltype(&TarnIWPreTranslateMessage)>(::dlsym(module, "TarnIWPreTranslateMessage"));
-    MSG msg{nullptr, nullptr};
-    EXPECT_EQ(pre(&msg), 0);
     ::dlclose(module);
 }
