@@ -243,6 +243,19 @@ void TestTemplateDlg::editEndings()
     QCOMPARE(Rows(m_pDlg->m_lstFileValues).first(), "1001|Amount");
     QVERIFY(OpenEdit());
     QCOMPARE(OpenEdit()->text(), QString());
+
+    // Enter in the value editor stores the value, Escape restores it; the
+    // dialog and its mapping stay either way.
+    QTest::keyClicks(OpenEdit(), "EUR");
+    QTest::keyClick(OpenEdit(), Qt::Key_Return);
+    CloseEditorWindows();
+    ClickCell(IDC_CONSTANTS_LIST, 0, 1);
+    QTest::keyClicks(OpenEdit(), "USD");
+    QTest::keyClick(OpenEdit(), Qt::Key_Escape);
+    CloseEditorWindows();
+    QVERIFY(Dialog()->isVisible());
+    QCOMPARE(m_pDlg->m_lstConstants.GetItemText(0, 1), CString("EUR"));
+    QCOMPARE(Rows(m_pDlg->m_lstFileValues), QStringList({"1001|Amount", "Ann|Customer"}));
 }
 
 void TestTemplateDlg::wholeRoad_data()
