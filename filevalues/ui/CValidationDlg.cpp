@@ -3,6 +3,7 @@
 #include "listctrl/core/TarnColInfo.h"
 #include "listctrl/ui/DlgCtrlId.h"
 #include "platform/ui/DisplayText.h"
+#include "platform/ui/ModuleWindows.h"
 #include "resources/core/Resource.h"
 #include "resources/ui/DlgLayout.h"
 
@@ -40,6 +41,7 @@ void CValidationDlg::ShowResult(const sValidationResult &result, CImportHost *pH
     m_nValid = result.m_nValid;
     m_nError = result.m_nError;
     FillList();
+    PlaceAboveHostWindow(m_pWnd);
     m_pWnd->showNormal();
     m_pWnd->raise();
     m_pWnd->activateWindow();
