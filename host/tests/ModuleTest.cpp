@@ -64,22 +64,3 @@ TEST(Module, ExportsExactlyTheFifteenEntries)
     EXPECT_EQ(pre(&msg), 0);
     ::dlclose(module);
 }
-
-// A host without a QApplication and without any display still learns what
-// went wrong: the message goes to standard error.
-TEST(ModuleDeathTest, MessagesWithoutDisplayGoToStandardError)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            for (const char *pszVariable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-                ::unsetenv(pszVariable);
-            void *module = ::dlopen(TARNIW_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-            auto save = reinterpret_cast<decltype(&Save_Template_From_Application)>(
-                ::dlsym(module, "Save_Template_From_Application"));
-            CStringArray fields{"A"};
-            save(&fields, "..", "T");
-            std::exit(0);
-        },
-        ::testing::ExitedWithCode(0), "TarnIW: Directory could not be created");
-}
