@@ -1,5 +1,7 @@
 #include "host/CTarnIWApp.h"
 
+#include "platform/ui/ModuleWindows.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -43,12 +45,17 @@ CTarnIWApp::~CTarnIWApp()
 
 bool CTarnIWApp::InitInstance()
 {
-    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        return true;
-    if (QCoreApplication::instance() || !CanShowWindows())
-        return false;
-    m_pApp = new QApplication(m_argc, m_argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        if (QCoreApplication::instance() || !CanShowWindows())
+            return false;
+        m_pApp = new QApplication(m_argc, m_argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    // The module's windows go with the host's last one.
+    if (m_pFollowed != QCoreApplication::instance()) {
+        m_pFollowed = QCoreApplication::instance();
+        QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, &CloseModuleWindows);
+    }
     return true;
 }
 

@@ -1,7 +1,8 @@
 // The module's application object. The module's windows run on the host's
 // QApplication; a host without one (a host that has no Qt of its own) gets
 // one made by the module the first time a window or file dialog is needed.
-// It never has a main window.
+// It never has a main window. The module's windows close with the host's
+// last window and keep no host from quitting.
 //
 // Host messages: a Qt host routes every event through
 // TarnIWPreTranslateMessage (an application event filter does it) so that
@@ -13,6 +14,9 @@
 #define TARNIW_HOST_CTARNIWAPP_H
 
 #include "tarniw/TarnIW.h"
+
+#include <QCoreApplication>
+#include <QPointer>
 
 #include <vector>
 
@@ -46,6 +50,7 @@ private:
     char m_szAppName[8] = "tarniw";
     char *m_argv[2] = {m_szAppName, nullptr};
     QApplication *m_pApp = nullptr;
+    QPointer<QCoreApplication> m_pFollowed; // whose last window closes the module's
     bool m_bDelivering = false;
 };
 

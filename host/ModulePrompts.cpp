@@ -1,12 +1,43 @@
 #include "host/ModulePrompts.h"
 
+#include "host/TarnIWGlobals.h"
 #include "platform/ui/CQtPrompts.h"
 
-#include <QApplication>
+#include <cstdio>
+
+namespace {
+class CModulePrompts : public IPrompts
+{
+public:
+    bool DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result) override
+    {
+        if (theApp.InitInstance())
+            return m_qt.DoFileDialog(request, result);
+        ToStandardError("No display to show a file dialog on");
+        return false;
+    }
+    void MessageBox(const CString &text) override
+    {
+        if (theApp.InitInstance())
+            m_qt.MessageBox(text);
+        else
+            ToStandardError(text);
+    }
+
+private:
+    static void ToStandardError(const CString &text)
+    {
+        std::fprintf(stderr, "TarnIW: %s\n", text.c_str());
+        std::fflush(stderr);
+    }
+
+    CQtPrompts m_qt;
+};
+}
 
 void InstallModulePrompts()
 {
-    static CQtPrompts prompts;
-    if (!InstalledPrompts() && qobject_cast<QApplication *>(QCoreApplication::instance()))
+    static CModulePrompts prompts;
+    if (!InstalledPrompts())
         SetPrompts(&prompts);
 }

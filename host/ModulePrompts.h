@@ -2,8 +2,10 @@
 #ifndef TARNIW_HOST_MODULEPROMPTS_H
 #define TARNIW_HOST_MODULEPROMPTS_H
 
-// Puts the Qt prompts in effect when the host runs a QApplication and no
-// other prompts were set; otherwise leaves the prompts alone.
+// Puts the module's prompts in effect unless others were set: Qt file
+// dialogs and message boxes, on the host's QApplication or on one the module
+// makes when the host has none. With no display at all a message goes to
+// standard error as "TarnIW: <text>", and a file dialog counts as cancelled.
 void InstallModulePrompts();
 
 #endif

@@ -175,13 +175,10 @@ QImage RepositionColumns(CShotContext &)
     return Grab(reposition.GetDialog());
 }
 
-// The orders converted with one bad amount, as the host's verdicts show them
-// in the Validation dialog.
-CFilterListCtrl *ShowValidation(CShotContext &ctx, CValidationDlg &dlg)
+// Continue, and the records handed over as the host's verdicts show them in
+// the Validation dialog.
+CFilterListCtrl *ContinueAndValidate(CShotContext &ctx, CValidationDlg &dlg)
 {
-    ctx.ShowTemplate();
-    ctx.Browse("demo-orders.csv");
-    ctx.MapFirstColumns(4);
     ctx.window.Dialog()->Button(IDC_CONTINUE)->click();
     const sConversionState state{ctx.dlg.m_nLastLine, ctx.dlg.m_arrErrorLines, ctx.dlg.m_strErrors,
                                  ctx.dlg.m_arrFields};
@@ -190,10 +187,34 @@ CFilterListCtrl *ShowValidation(CShotContext &ctx, CValidationDlg &dlg)
     return dlg.ResultList();
 }
 
+// The orders converted with one bad amount.
+CFilterListCtrl *ShowValidation(CShotContext &ctx, CValidationDlg &dlg)
+{
+    ctx.ShowTemplate();
+    ctx.Browse("demo-orders.csv");
+    ctx.MapFirstColumns(4);
+    return ContinueAndValidate(ctx, dlg);
+}
+
 QImage ValidationDialog(CShotContext &ctx)
 {
     CValidationDlg dlg;
     ShowValidation(ctx, dlg);
+    return Grab(dlg.GetWindow());
+}
+
+QImage ValidationShortLine(CShotContext &ctx)
+{
+    // orders.csv, whose line 4 lacks its quantity: the line is skipped and
+    // shown as an error row, and every other row keeps its own record.
+    ctx.ShowTemplate();
+    ctx.Browse("orders.csv");
+    ctx.dlg.AssignFieldToColumn(0, 1, "OrderNo");
+    ctx.dlg.AssignFieldToColumn(1, 1, "Customer");
+    ctx.dlg.AssignFieldToColumn(4, 1, "Amount");
+    ctx.dlg.OnCellEditDone(CTemplateDlg::IDC_CONSTANTS, 0, 1, "EUR");
+    CValidationDlg dlg;
+    ContinueAndValidate(ctx, dlg);
     return Grab(dlg.GetWindow());
 }
 
@@ -239,6 +260,7 @@ std::vector<sShot> Shots()
         {"demo-window.png", DemoWindow},
         {"reposition-columns.png", RepositionColumns},
         {"validation-dialog.png", ValidationDialog},
+        {"validation-short-line.png", ValidationShortLine},
         {"validation-filter-popup.png", ValidationFilterPopup},
         {"validation-filtered.png", ValidationFiltered},
     };

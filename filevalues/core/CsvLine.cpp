@@ -1,6 +1,7 @@
 #include "filevalues/core/CsvLine.h"
 
 const char *const kNotCsvFormat = "Invalid Format:Not a CSV Format";
+const char *const kLineTooLong = "Line longer than 16 MiB: skipped";
 
 std::string_view TrimCsvLine(std::string_view line)
 {

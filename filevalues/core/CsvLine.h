@@ -1,5 +1,5 @@
-// The one line rule of every reader: a line (a piece of at most 1023 bytes
-// as CLineReader gives it) without any comma is not CSV; otherwise it is
+// The one line rule of every reader: a line (a whole physical line, as
+// CLineReader gives it) without any comma is not CSV; otherwise it is
 // trimmed of white space at both ends and cut at commas, runs of commas
 // counting as one separator, so that no value is ever empty. No quoting.
 #ifndef TARNIW_FILEVALUES_CSVLINE_H
@@ -23,7 +23,11 @@ BOOL SplitCsvLine(const CString &line, CStringArray &values);
 // Copies views into an array of strings, replacing its contents.
 void AssignValues(CStringArray &values, const CCsvValues &views);
 
-// Error text the readers carry for a line that is not CSV.
+// Error text of the readers for a line that is not CSV.
 extern const char *const kNotCsvFormat;
+// Error text for a line longer than CLineReader::kMaxLineLength, which is
+// skipped; a report shows its first kLongLineShown bytes.
+extern const char *const kLineTooLong;
+constexpr size_t kLongLineShown = 1024;
 
 #endif

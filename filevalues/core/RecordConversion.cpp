@@ -63,38 +63,45 @@ CConversionPlan MakePlan(const CConversionInput &input)
 
 }
 
-void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char *message)
-{
-    if (pHost)
-        pHost->ReportLineError(nLine, CString(line), CString(message));
-}
-
 void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_view line)
 {
     keep.arrErrorLines.Add(nLine);
     keep.strErrors.append(line).push_back('\n');
 }
 
-CString ConvertRecordLines(CLineReader &reader, const CConversionInput &input, CImportHost *pHost,
-                           CConversionBookkeeping &keep, const ConversionProgress &progress)
+bool ConvertRecordLines(CLineReader &reader, const CConversionInput &input, CImportHost *pHost,
+                        CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
 {
     const CConversionPlan plan = MakePlan(input);
     const size_t nFields = input.arrFields.size();
-    CString records;
+    records.clear();
     CCsvValues values;
-    std::string_view raw;
+    std::string_view line;
     int nLine = 0;
-    while (reader.ReadLine(raw)) {
-        if (!SplitCsvLine(raw, values))
-            return CString();
-        ++nLine;
+    for (;;) {
+        const eCsvLine read = ReadCsvLine(reader, pHost, nLine, values, line);
+        if (read == eCsvLine::End)
+            return true;
+        if (read == eCsvLine::NotCsv) {
+            records.clear();
+            return false;
+        }
         if (progress && nLine % kProgressLines == 0)
             progress(reader.BytesRead(), reader.FileSize());
         if (nLine == kRecordsSampleLines)
             ReserveForWholeFile(records, nLine, reader.BytesRead(), reader.FileSize());
-        const std::string_view line = TrimCsvLine(raw);
-        if (values.size() < nFields) {
-            ReportLine(pHost, nLine, line, kValuesLesser);
+        if (read == eCsvLine::TooLong) {
+            RememberSkippedLine(keep, nLine, line);
+            continue;
+        }
+        // A later line shorter than the columns that feed fields would give
+        // a record without a value; it is skipped like a short line, with
+        // this one report even when it holds more values than fields.
+        const char *pszShort = values.size() < nFields ? kValuesLesser
+                             : plan.nHighestColumn >= int(values.size()) ? kValuesLesserMapped
+                                                                         : nullptr;
+        if (pszShort) {
+            ReportLine(pHost, nLine, line, pszShort);
             RememberSkippedLine(keep, nLine, line);
             continue;
         }
@@ -104,14 +111,8 @@ CString ConvertRecordLines(CLineReader &reader, const CConversionInput &input, C
             CString message;
             message.Format(kNotSelectedFormat, plan.strMissingConstant.c_str());
             AfxMessageBox(message);
-            return CString();
-        }
-        // A later line shorter than the columns that feed fields: its record
-        // would lack a value, so it is reported and skipped like a short line.
-        if (plan.nHighestColumn >= int(values.size())) {
-            ReportLine(pHost, nLine, line, kValuesLesserMapped);
-            RememberSkippedLine(keep, nLine, line);
-            continue;
+            records.clear();
+            return false;
         }
         for (const CFieldSource &source : plan.sources) {
             if (source.nColumn >= 0)
@@ -124,5 +125,4 @@ CString ConvertRecordLines(CLineReader &reader, const CConversionInput &input, C
         records.push_back('\n');
         keep.nLastLine = nLine;
     }
-    return records;
 }

@@ -4,9 +4,8 @@
 #ifndef TARNIW_FILEVALUES_RECORDCONVERSION_H
 #define TARNIW_FILEVALUES_RECORDCONVERSION_H
 
+#include "filevalues/core/CsvReaders.h"
 #include "filterlist/core/CReportRows.h"
-#include "platform/core/FileSystem.h"
-#include "tarniw/ImportHost.h"
 
 #include <functional>
 
@@ -35,18 +34,18 @@ struct CConversionBookkeeping
     int &nLastLine;
 };
 
-// A line problem for the host, if there is one (the line as trimmed).
-void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char *message);
 // A skipped line, kept for the validation run.
 void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_view line);
 
 // Bytes read so far and the file's size, every few thousand lines.
 using ConversionProgress = std::function<void(long long bytesRead, long long fileSize)>;
 
-// Converts the lines of an open reader. Returns the records text, or an
-// empty text when a line is not CSV or a constant is missing (after showing
-// "%s is not selected in Template"). Line problems go to the host, if any.
-CString ConvertRecordLines(CLineReader &reader, const CConversionInput &input, CImportHost *pHost,
-                           CConversionBookkeeping &keep, const ConversionProgress &progress = {});
+// Converts the lines of an open reader into records. False when the
+// conversion was abandoned, the user having been told why: a line is not
+// CSV, or a constant is missing ("%s is not selected in Template"); records
+// is then empty. Line problems go to the host, if any, at most one report
+// per line; skipped lines are kept for the validation run.
+bool ConvertRecordLines(CLineReader &reader, const CConversionInput &input, CImportHost *pHost,
+                        CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress = {});
 
 #endif

@@ -90,8 +90,10 @@ sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *
             rows += "OK,Success,";
             ++result.m_nValid;
         }
+        // The record text goes with the verdict: both are counted over the
+        // rows that are not short.
         if (!records.empty())
-            rows += records[std::min(size_t(nRow), records.size() - 1)];
+            rows += records[std::min(size_t(nRecord - 1), records.size() - 1)];
         rows += '\n';
         ++nRecord;
     }

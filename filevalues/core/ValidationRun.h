@@ -30,9 +30,8 @@ struct sValidationResult
 // Rows 1 .. nLastLine: a short line gives "Error,No of FileValues lesser,"
 // and its text; any other row takes the next record number, whose verdict
 // (a missing or empty one is valid) gives "OK,Success," or "Error,<text>,",
-// followed by the record at the row's own position among the records'
-// non-empty lines (the last one when there are fewer). A null verdict map
-// counts as empty.
+// followed by the record of that number among the records' non-empty lines
+// (the last one when there are fewer). A null verdict map counts as empty.
 sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *pVerdicts,
                                   const sConversionState &state);
 

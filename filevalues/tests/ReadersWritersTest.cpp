@@ -11,25 +11,33 @@ TEST(HandLineValuesToHost, StopsWhereTheRulesSay)
         const char *name;
         std::string file;
         int nAcceptBeforeStop;
-        std::vector<std::string> calls;
+        std::vector<std::string> calls; // then "box <text>" for a message box
     };
+    const std::string aMax(CLineReader::kMaxLineLength, 'a');
+    const std::string notCsvBox = "box Invalid Format:Not a CSV Format";
     const Case cases[] = {
-        {"stops at non-csv", "a,b,c\n1,,3\nx\n4,5\n", -1, {"values [a] [b] [c]", "values [1] [3]"}},
+        {"stops at non-csv", "a,b,c\n1,,3\nx \n4,5\n", -1,
+         {"values [a] [b] [c]", "values [1] [3]", "error 3: Invalid Format:Not a CSV Format: x", notCsvBox}},
         {"spaces kept inside", " a , b \n", -1, {"values [a ] [ b]"}},
         {"only commas passed over", ",,,\na,b\n", -1, {"values [a] [b]"}},
-        {"empty line stops", "a,b\n\nc,d\n", -1, {"values [a] [b]"}},
+        {"empty line stops", "a,b\n\nc,d\n", -1,
+         {"values [a] [b]", "error 2: Invalid Format:Not a CSV Format: ", notCsvBox}},
         {"host stops after first", "a,b\nc,d\n", 0, {"values [a] [b]"}},
-        {"binary without line ends", std::string(3000, '\0'), -1, {}},
+        {"line over 16 MiB passed over", aMax + ",b\nc,d", -1,
+         {"error 1: Line longer than 16 MiB: skipped: " + aMax.substr(0, 1024), "values [c] [d]"}},
         {"empty file", "", -1, {}},
     };
     for (const Case &c : cases) {
         CTempBase base;
+        CScriptedPromptsScope scope;
         CRecordingHost host;
         host.m_nAcceptBeforeStop = c.nAcceptBeforeStop;
         CLineReader reader;
         ASSERT_TRUE(reader.Open(base.Write("in.csv", c.file)));
         HandLineValuesToHost(reader, host);
-        EXPECT_EQ(host.m_calls, c.calls) << c.name;
+        for (const CString &m : scope.prompts.m_messages)
+            host.m_calls.push_back("box " + m);
+        EXPECT_TRUE(host.m_calls == c.calls) << c.name;
     }
 }
 

@@ -14,8 +14,8 @@ struct Case {
     std::vector<std::pair<CString, CString>> constants;
     CStringArray fields;
     bool bWithLineNumbers;
-    std::string records;
-    Calls calls; // host calls, then message boxes as "box <text>"
+    std::string records; // "" with bConverted false: abandoned
+    Calls calls;         // host calls, then message boxes as "box <text>"
     std::vector<int> errorLines;
     int nLastLine; // starts at -1
 };
@@ -34,8 +34,11 @@ void RunCase(const Case &c)
     CConversionBookkeeping keep{errors, errorLines, nLastLine};
     CLineReader reader;
     ASSERT_TRUE(reader.Open(base.Write("in.csv", c.file)));
-    const CString records = ConvertRecordLines(reader, {c.columnFields, constants, c.fields, c.bWithLineNumbers}, &host, keep);
+    CString records = "stale";
+    const bool bConverted =
+        ConvertRecordLines(reader, {c.columnFields, constants, c.fields, c.bWithLineNumbers}, &host, keep, records);
     EXPECT_EQ(records, c.records) << c.name;
+    EXPECT_EQ(bConverted, c.records != "" || c.calls.empty() || c.calls.back().rfind("box ", 0) != 0) << c.name;
     for (const CString &m : scope.prompts.m_messages)
         host.m_calls.push_back("box " + m);
     EXPECT_EQ(host.m_calls, c.calls) << c.name;
@@ -49,7 +52,8 @@ TEST(ConvertRecordLines, Cases)
     const CStringArray f123{"F1", "F2", "F3"};
     const Case cases[] = {
         {"field order from columns", "x,y,z\n", {"F3", "F1", "F2"}, {}, f123, false, "y,z,x,\n", {}, {}, 1},
-        {"constant then abandoned on non-csv line", "1,2\n1\n", {"F1", " "}, {{"F2", "K"}}, {"F1", "F2"}, false, "", {}, {}, 1},
+        {"constant then abandoned on non-csv line", "1,2\n 1 \n", {"F1", " "}, {{"F2", "K"}}, {"F1", "F2"}, false, "",
+         {"error 2: Invalid Format:Not a CSV Format: 1", "box Invalid Format:Not a CSV Format"}, {}, 1},
         {"short line skipped and numbered", "1,,2\na,b,c\nd,e,f\n", {"F1", "F2", "F3"}, {}, f123, true,
          "a,b,c,2,\nd,e,f,3,\n", {"error 1: File Values are lesser than the Field Values: 1,,2"}, {1}, 3},
         {"more values reported then converted", "a,b,c,d\n", {"F1", "", "F2", "F3"}, {}, f123, false, "a,c,d,\n",
@@ -61,9 +65,13 @@ TEST(ConvertRecordLines, Cases)
         {"all mapped: empty constants ignored", "a,b,c\n", {"F1", "F2", "F3"}, {{"X", ""}}, f123, false, "a,b,c,\n", {}, {}, 1},
         {"leftmost of duplicate columns", "a,b,c\n", {"F1", "F1", "F2"}, {{"F3", "k"}}, f123, false, "a,c,k,\n", {}, {}, 1},
         {"field without source left out", "a,b,c\n", {"F1", "", ""}, {{"F3", "k"}}, f123, false, "a,k,\n", {}, {}, 1},
-        {"trailing empty line empties result", "a,b,c\n\n", f123, {}, f123, false, "", {}, {}, 1},
-        {"later line shorter than mapped column", "a,b,c,d,e\nx,y,z\n", {"F1", "F2", "", "", "F3"}, {}, f123, true,
-         "a,b,e,1,\n", {"error 1: File Values are more than the Field Values: a,b,c,d,e", "error 2: File Values are lesser than the mapped File Columns: x,y,z"}, {2}, 1},
+        {"trailing empty line empties result", "a,b,c\n\n", f123, {}, f123, false, "",
+         {"error 2: Invalid Format:Not a CSV Format: ", "box Invalid Format:Not a CSV Format"}, {}, 1},
+        {"one short of the highest mapped column: one report", "a,b,c,d\nx,y,z\nv,w,u,t\n", {"F1", "", "", "F2"}, {},
+         {"F1", "F2"}, true, "a,d,1,\nv,t,3,\n",
+         {"error 1: File Values are more than the Field Values: a,b,c,d",
+          "error 2: File Values are lesser than the mapped File Columns: x,y,z",
+          "error 3: File Values are more than the Field Values: v,w,u,t"}, {2}, 3},
         {"crlf and non utf-8 values byte-identical", "\xe9,\xff\r\nb,c\r\n", {"F1", "F2"}, {}, {"F1", "F2"}, false,
          "\xe9,\xff,\nb,c,\n", {}, {}, 2},
     };
@@ -71,11 +79,13 @@ TEST(ConvertRecordLines, Cases)
         RunCase(c);
 }
 
-// A line longer than 1023 bytes is read as pieces, each a line of its own:
-// the pieces are counted and judged separately.
-TEST(ConvertRecordLines, LongLinesArePieces)
+// A line is read whole, however long, up to 16 MiB: longer ones are
+// reported once, kept for the validation run and skipped.
+TEST(ConvertRecordLines, LongLines)
 {
-    const std::string head(1021, 'a');
-    RunCase({"piece rule", head + ",b,c\nx,y\n", {"F1", "F2"}, {}, {"F1", "F2"}, true,
-         head + ",b,1,\nx,y,3,\n", {"error 2: File Values are lesser than the Field Values: ,c"}, {2}, 3});
+    const std::string a1500(1500, 'a'), aMax(CLineReader::kMaxLineLength, 'a');
+    RunCase({"1500-byte lines", a1500 + ",b\n" + a1500 + ",c\n", {"F1", "F2"}, {}, {"F1", "F2"}, true,
+             a1500 + ",b,1,\n" + a1500 + ",c,2,\n", {}, {}, 2});
+    RunCase({"over 16 MiB", "x,y\n" + aMax + "a,b\nz,w\n", {"F1", "F2"}, {}, {"F1", "F2"}, true, "x,y,1,\nz,w,3,\n",
+             {"error 2: Line longer than 16 MiB: skipped: " + aMax.substr(0, 1024)}, {2}, 3});
 }

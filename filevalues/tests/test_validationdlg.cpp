@@ -3,17 +3,21 @@
 // colours, anchoring on resize, and how little of a huge result it reads.
 #include "filevalues/ui/CValidationDlg.h"
 #include "filterlist/ui/CFilterHeader.h"
+#include "listctrl/core/ColumnProfile.h"
 #include "listctrl/ui/DlgCtrlId.h"
+#include "platform/core/IniFile.h"
 #include "resources/core/Resource.h"
 #include "RecordingHost.h"
 #include "TempBase.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -37,6 +41,18 @@ sValidationResult Result(const CStringArray &fields, const CString &strRows, int
     result.m_nError = nError;
     result.m_nTotal = nValid + nError;
     return result;
+}
+
+// The contrast ratio of two colours by their relative luminance (1 to 21;
+// 4.5 is the least for ordinary text).
+double Contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QPushButton *Button(const CValidationDlg &dlg, int nID)
@@ -89,6 +105,75 @@ private Q_SLOTS:
         QCOMPARE(dlg.GetWindow(), pWindow);
         QCOMPARE(pList->GetItemCount(), 0);
         QCOMPARE(LabelText(dlg, 5001), QString("Total No of Records = 0"));
+    }
+
+    // A run with other fields rebuilds the columns: from the stored profile
+    // when it was saved for as many columns, else in definition order.
+    void columnsFollowEachRun_data()
+    {
+        QTest::addColumn<QByteArray>("profile"); // stored after the first run
+        QTest::addColumn<QStringList>("fields"); // of the second run
+        QTest::addColumn<QStringList>("headings");
+        QTest::addColumn<QStringList>("cells"); // of the first row
+        const QByteArray swapFirstTwo("0,1,50,1,0,50,2,2,50,3,3,50");
+        const QStringList three{"Name", "Email", "City"};
+        QTest::newRow("same fields keep their columns")
+            << swapFirstTwo << QStringList{"Name", "Count"} << QStringList{"Validation", "Success/Error", "Name", "Count"}
+            << QStringList{"OK", "Success", "a", "b"};
+        QTest::newRow("other fields, no profile")
+            << QByteArray() << three << QStringList{"Validation", "Success/Error", "Name", "Email", "City"}
+            << QStringList{"OK", "Success", "a", "b", "c"};
+        QTest::newRow("other fields, a profile of as many columns")
+            << QByteArray("0,1,60,1,0,60,2,2,60,3,-1,0,4,3,60") << three
+            << QStringList{"Success/Error", "Validation", "Name", "City"} << QStringList{"Success", "OK", "a", "c"};
+        QTest::newRow("other fields, a profile of other columns")
+            << swapFirstTwo << three << QStringList{"Validation", "Success/Error", "Name", "Email", "City"}
+            << QStringList{"OK", "Success", "a", "b", "c"};
+    }
+
+    void columnsFollowEachRun()
+    {
+        QFETCH(QByteArray, profile);
+        QFETCH(QStringList, fields);
+        CTempBase base;
+        CValidationDlg dlg;
+        dlg.ShowResult(Result({"Name", "Count"}, "OK,Success,x,y,\n", 1, 0), nullptr);
+        if (!profile.isEmpty())
+            WritePrivateProfileString("Validation List", kColumnProfileKey, profile.toStdString(), GetListIniPath());
+        CStringArray next;
+        for (const QString &field : fields)
+            next.Add(field.toStdString());
+        dlg.ShowResult(Result(next, "OK,Success,a,b,c,\n", 1, 0), nullptr);
+        CFilterListCtrl *pList = dlg.ResultList();
+        QStringList headings, cells;
+        for (int c = 0; c < pList->GetColumnCount(); ++c) {
+            headings << QString::fromStdString(pList->GetColumnHeading(c));
+            cells << QString::fromStdString(pList->GetItemText(0, c));
+        }
+        QTEST(headings, "headings");
+        QTEST(cells, "cells");
+    }
+
+    // Counts of any size are read whole; the dialog keeps room for them
+    // and for its buttons, however small it is made.
+    void countsAndButtonsStayVisible()
+    {
+        CTempBase base;
+        CValidationDlg dlg;
+        dlg.ShowResult(Result({"Name"}, "", 2147483647, 2147483647), nullptr);
+        QDialog *pWnd = dlg.GetWindow();
+        pWnd->resize(10, 10);
+        QTRY_COMPARE(pWnd->size(), pWnd->minimumSize());
+        QWidget *pFrame = GetDlgItem(pWnd, IDC_STATIC);
+        for (int nID : {IDC_TOTAL_LABEL, IDC_VALID_LABEL, IDC_ERROR_LABEL}) {
+            auto *pLabel = qobject_cast<QLabel *>(GetDlgItem(pWnd, nID));
+            QVERIFY(pLabel->width() >= pLabel->sizeHint().width());
+            QVERIFY(pFrame->geometry().contains(pLabel->geometry()));
+        }
+        QVERIFY(GetDlgItem(pWnd, IDC_TOTAL_LABEL)->geometry().right() < GetDlgItem(pWnd, IDC_VALID_LABEL)->x());
+        QVERIFY(pFrame->geometry().right() < Button(dlg, IDOK)->x());
+        for (int nID : {IDOK, IDCANCEL})
+            QVERIFY(pWnd->rect().contains(Button(dlg, nID)->geometry()));
     }
 
     // The hand-over rules are the validation run's; here Continue and Cancel
@@ -208,6 +293,8 @@ private Q_SLOTS:
         CFilterListCtrl *pList = dlg.ResultList();
         pList->SetFilterText(0, "Error");
         QTRY_COMPARE(pList->GetVisibleCount(), 1);
+        const QPalette box = pList->FilterHeader()->FilterBox(0)->palette();
+        QVERIFY(Contrast(box.color(QPalette::Text), box.color(QPalette::Base)) >= 4.5);
         // Columns laid out again come without filters; the list tells the
         // dialog, which filters the rows anew.
         pList->ApplyColumnLayout({0, 1, 2}, {100, 100, 100});

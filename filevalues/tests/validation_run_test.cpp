@@ -23,8 +23,9 @@ TEST(ValidateRecords, JoinsAndCounts)
         {"AllValid", kTwo, {}, 2, {}, "", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
         {"HostError", kTwo, {{2, "Bad amount"}}, 2, {}, "", "OK,Success,A,1,1,\nError,Bad amount,B,2,2,\n", 1, 1},
         {"EmptyVerdictIsValid", kTwo, {{1, ""}}, 2, {}, "", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
-        {"ShortLineKeepsTheRecordNumber", "A,1,1,\nC,3,3,\n", {{2, "bad"}}, 3, {2}, "x,y\n",
-         "OK,Success,A,1,1,\nError,No of FileValues lesser,x,y\nError,bad,C,3,3,\n", 1, 2},
+        // Line 2 is short: line 3 is record 2, with record 2's verdict and text.
+        {"RecordTextGoesWithTheVerdict", "A,1,\nC,3,\nD,4,\n", {{2, "bad"}}, 4, {2}, "x,y\n",
+         "OK,Success,A,1,\nError,No of FileValues lesser,x,y\nError,bad,C,3,\nOK,Success,D,4,\n", 2, 2},
         {"ShortLinesAfterTheLastAreNoRows", kTwo, {}, 2, {3}, "x\n", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
         {"NoLines", kTwo, {{1, "bad"}}, 0, {1}, "x\n", "", 0, 0},
         {"NegativeLastLine", kTwo, {}, -4, {}, "", "", 0, 0},

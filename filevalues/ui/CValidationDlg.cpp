@@ -3,6 +3,7 @@
 #include "listctrl/core/TarnColInfo.h"
 #include "listctrl/ui/DlgCtrlId.h"
 #include "platform/ui/DisplayText.h"
+#include "platform/ui/ModuleWindows.h"
 #include "resources/core/Resource.h"
 #include "resources/ui/DlgLayout.h"
 
@@ -24,15 +25,23 @@ CValidationDlg::~CValidationDlg()
 
 void CValidationDlg::ShowResult(const sValidationResult &result, CImportHost *pHost)
 {
+    // A run of another class's fields gets its own columns, never the
+    // headings of the class before it.
+    const bool bRebuild = m_pWnd && result.m_arrColumns != m_arrColumns;
     m_arrColumns = result.m_arrColumns;
     if (!m_pWnd && !Create())
         return;
+    if (bRebuild) {
+        SetColumnDefinitions();
+        m_lstResults->RebuildColumns();
+    }
     m_pHost = pHost;
     m_strRows = result.m_strRows;
     m_nTotal = result.m_nTotal;
     m_nValid = result.m_nValid;
     m_nError = result.m_nError;
     FillList();
+    PlaceAboveHostWindow(m_pWnd);
     m_pWnd->showNormal();
     m_pWnd->raise();
     m_pWnd->activateWindow();
@@ -62,6 +71,41 @@ void CValidationDlg::FillList()
     m_stTotal->setText(ToDisplay(labels.strTotal));
     m_stValid->setText(ToDisplay(labels.strValid));
     m_stError->setText(ToDisplay(labels.strError));
+    LayOutCountLabels();
+}
+
+void CValidationDlg::LayOutCountLabels()
+{
+    const sDlgTemplate &tmpl = GetDlgTemplate(IDD_VALIDATION);
+    const sDlgBaseUnits base = DlgBaseUnits(m_pWnd->font());
+    const auto templateRect = [&](int nID) { return DlgRectToPixels(tmpl.FindControl(nID)->rc, base); };
+    const QRect rcTotal = templateRect(IDC_TOTAL_LABEL);
+    const QRect rcValid = templateRect(IDC_VALID_LABEL);
+    const QRect rcFrame = templateRect(IDC_STATIC);
+    const QRect rcContinue = templateRect(IDOK);
+
+    // Each label keeps its place and is at least as wide as its text; the
+    // valid and error labels keep their distance to the total label.
+    const auto place = [](QLabel *pLabel, int x, int nWidth) {
+        pLabel->setGeometry(x, pLabel->y(), std::max(nWidth, pLabel->sizeHint().width()), pLabel->height());
+    };
+    place(m_stTotal, rcTotal.x(), rcTotal.width());
+    const int xRight = m_stTotal->geometry().right() + rcValid.left() - rcTotal.right();
+    for (QLabel *pLabel : {m_stValid.data(), m_stError.data()}) {
+        const QRect rc = templateRect(GetDlgCtrlID(pLabel));
+        place(pLabel, std::max(rc.x(), xRight), rc.width());
+    }
+    QWidget *pFrame = GetDlgItem(m_pWnd, IDC_STATIC);
+    const int nLabelsRight = std::max(m_stValid->geometry().right(), m_stError->geometry().right());
+    pFrame->resize(std::max(rcFrame.right(), nLabelsRight + rcFrame.right() - rcValid.right()) - rcFrame.x() + 1,
+                   pFrame->height());
+
+    // The buttons keep their distance to the right edge; the dialog is never
+    // so narrow that they cover the frame.
+    const int nButtonsRoom = m_pWnd->width() - GetDlgItem(m_pWnd, IDOK)->x();
+    const int nMinWidth = std::max(DlgRectToPixels({0, 0, tmpl.cx, tmpl.cy}, base).width(),
+                                   pFrame->geometry().right() + rcContinue.left() - rcFrame.right() + nButtonsRoom);
+    m_pWnd->setMinimumWidth(nMinWidth);
 }
 
 void CValidationDlg::OnContinue()
@@ -111,7 +155,7 @@ void CValidationDlg::CreateControls()
     SetDlgCtrlID(m_stError, IDC_ERROR_LABEL);
 }
 
-void CValidationDlg::OnInitDialog()
+void CValidationDlg::SetColumnDefinitions()
 {
     CFilterListCtrl &list = *m_lstResults;
     list.m_aColInfo.RemoveAll();
@@ -121,7 +165,16 @@ void CValidationDlg::OnInitDialog()
         list.m_aColInfo.Add(MakeColInfo(strName, kColumnWidth, LVCFMT_RIGHT, 3));
         list.m_mapColIndex[strName] = i;
     }
+}
 
+void CValidationDlg::OnInitDialog()
+{
+    CFilterListCtrl &list = *m_lstResults;
+    SetColumnDefinitions();
+
+    // Smaller, the buttons would leave the window: the controls stop moving
+    // at the template's size.
+    m_pWnd->setMinimumSize(m_pWnd->size());
     m_resizer.SetParent(m_pWnd);
     m_resizer.AddControl(IDC_RESULT_LIST, CP_SIZE_X | CP_SIZE_Y);
     m_resizer.AddControl(IDOK, CP_MOVE_X | CP_MOVE_Y);

@@ -28,8 +28,9 @@ public:
     ~CValidationDlg() override;
 
     // Takes a run's columns, rows and counts and the host, creates the
-    // window on first use, fills the list and shows the dialog, raised and
-    // centred on the screen.
+    // window on first use (columns that differ from the last run's are built
+    // anew), fills the list and shows the dialog, raised and centred on the
+    // screen.
     void ShowResult(const sValidationResult &result, CImportHost *pHost);
 
     // Creates the window (dialog 5000, no parent) and initialises it;
@@ -56,7 +57,11 @@ protected:
 
 private:
     void CreateControls();
+    // The list's column definitions from m_arrColumns.
+    void SetColumnDefinitions();
     void OnInitDialog();
+    // Room for the count labels' texts, however large the numbers.
+    void LayOutCountLabels();
     void CenterWindow();
 
     QPointer<QDialog> m_pWnd;

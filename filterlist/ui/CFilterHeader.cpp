@@ -2,6 +2,7 @@
 
 #include "platform/ui/DisplayText.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -142,6 +143,13 @@ CFilterHeader::sFilterBox CFilterHeader::CreateBox()
     pEdit->setFocusPolicy(Qt::ClickFocus);
     pEdit->setContextMenuPolicy(Qt::NoContextMenu);
     pEdit->setFrame(false);
+    // The list's own colours (green on black, or rows on a tint) are for its
+    // rows; a box shows its text as an ordinary field does.
+    const QPalette standard = QApplication::palette(pEdit);
+    QPalette palette = pEdit->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(role, standard.color(role));
+    pEdit->setPalette(palette);
     connect(pEdit, &QLineEdit::textChanged, &m_changeTimer, qOverload<>(&QTimer::start));
 
     auto *pButton = new QToolButton(this);

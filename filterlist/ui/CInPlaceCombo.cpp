@@ -4,7 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -14,11 +14,6 @@ namespace
 bool LessIgnoringCase(const CString &a, const CString &b)
 {
     return QString::compare(ToDisplay(a), ToDisplay(b), Qt::CaseInsensitive) < 0;
-}
-
-bool IsEnterOrEscape(const QKeyEvent *pKey)
-{
-    return pKey->key() == Qt::Key_Return || pKey->key() == Qt::Key_Enter || pKey->key() == Qt::Key_Escape;
 }
 }
 
@@ -64,33 +59,6 @@ CString CInPlaceCombo::GetWindowText() const
 {
     const int nSel = Combo() ? Combo()->currentIndex() : -1;
     return nSel >= 0 && nSel < int(m_entries.size()) ? m_entries[size_t(nSel)] : CString();
-}
-
-bool CInPlaceCombo::HandleKey(QKeyEvent *pKey)
-{
-    if (pKey->type() == QEvent::ShortcutOverride) {
-        // Enter and Escape belong to the editor, never to the dialog around it.
-        if (!IsEnterOrEscape(pKey))
-            return false;
-        pKey->accept();
-        return true;
-    }
-    switch (pKey->key()) {
-    case Qt::Key_Escape:
-        m_bCancelled = true;
-        EndToParent();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        EndToParent();
-        return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        EndToParentWithKey(pKey);
-        return true;
-    default:
-        return false;
-    }
 }
 
 bool CInPlaceCombo::eventFilter(QObject *pWatched, QEvent *pEvent)

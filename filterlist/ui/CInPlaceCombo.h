@@ -37,7 +37,6 @@ public:
 
 protected:
     CString GetWindowText() const override;
-    bool HandleKey(QKeyEvent *pKey) override;
     bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
 
 private:

@@ -2,7 +2,6 @@
 
 #include "platform/ui/DisplayText.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -55,26 +54,6 @@ void CInPlaceEdit::Open(const QRect &rect, QWidget *pParent, int nItem, int nSub
 CString CInPlaceEdit::GetWindowText() const
 {
     return FromDisplay(Edit()->text(), m_strStartText);
-}
-
-bool CInPlaceEdit::HandleKey(QKeyEvent *pKey)
-{
-    if (pKey->type() != QEvent::KeyPress)
-        return false;
-    switch (pKey->key()) {
-    case Qt::Key_Escape:
-        m_bCancelled = true;
-        EndToParentWithKey(pKey);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        EndToParentWithKey(pKey);
-        return true;
-    default:
-        return false;
-    }
 }
 
 QLineEdit *CInPlaceEdit::Edit() const

@@ -22,7 +22,6 @@ public:
 
 protected:
     CString GetWindowText() const override;
-    bool HandleKey(QKeyEvent *pKey) override;
 
 private:
     CInPlaceEdit() = default;

@@ -44,6 +44,30 @@ void CInPlaceEditor::EndToParentWithKey(const QKeyEvent *pKey)
     QCoreApplication::sendEvent(pFocus, &key);
 }
 
+bool CInPlaceEditor::HandleKey(QKeyEvent *pKey)
+{
+    const bool bEnter = pKey->key() == Qt::Key_Return || pKey->key() == Qt::Key_Enter;
+    const bool bEscape = pKey->key() == Qt::Key_Escape;
+    if (pKey->type() == QEvent::ShortcutOverride) {
+        // Enter and Escape belong to the editor, never to the dialog around it.
+        if (!bEnter && !bEscape)
+            return false;
+        pKey->accept();
+        return true;
+    }
+    if (bEscape)
+        m_bCancelled = true;
+    if (bEnter || bEscape) {
+        EndToParent();
+        return true;
+    }
+    if (pKey->key() == Qt::Key_Tab || pKey->key() == Qt::Key_Backtab) {
+        EndToParentWithKey(pKey);
+        return true;
+    }
+    return false;
+}
+
 bool CInPlaceEditor::eventFilter(QObject *pWatched, QEvent *pEvent)
 {
     if (pWatched != m_pWindow)

@@ -4,6 +4,10 @@
 // the focus, for whatever reason: the result goes once, as an end-of-label-
 // edit notification, to the window it was opened in, and the editor window
 // is closed a moment later.
+//
+// Keys: Enter ends the edit with the editor's text, Escape with the start
+// text; both are consumed, so the dialog around never sees them. Tab and
+// Shift+Tab end the edit and then move on from the list.
 #ifndef TARNIW_FILTERLIST_CINPLACEEDITOR_H
 #define TARNIW_FILTERLIST_CINPLACEEDITOR_H
 
@@ -37,15 +41,8 @@ protected:
     void AttachWindow(QWidget *pWindow);
     // Gives the focus to the window the edit was opened in, which ends it.
     void EndToParent();
-    // Ends the edit, then lets the key go on from the window that now has
-    // the focus, as if it had been pressed there.
-    void EndToParentWithKey(const QKeyEvent *pKey);
-
     // The editor's current text.
     virtual CString GetWindowText() const = 0;
-    // Keys of the editor window, key presses and shortcut overrides; true
-    // when the key is consumed.
-    virtual bool HandleKey(QKeyEvent *pKey) = 0;
 
     bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
 
@@ -55,6 +52,12 @@ protected:
     CString m_strStartText;
 
 private:
+    // Keys of the editor window, key presses and shortcut overrides; true
+    // when the key is consumed.
+    bool HandleKey(QKeyEvent *pKey);
+    // Ends the edit, then lets the key go on from the window that now has
+    // the focus, as if it had been pressed there.
+    void EndToParentWithKey(const QKeyEvent *pKey);
     void ReportAndClose();
 
     QPointer<QWidget> m_pWindow;

@@ -46,7 +46,8 @@ TEST(Cli, Commands)
         {"template --name Web Orders OrderId NA NA Amount Channel~Web", "", "", 0},
         {"import Orders Web data.csv", "", "line 2: File Values are lesser than the Field Values: 1002,,1,2\n"
                                             "1001,9.5,Web,1,\n1003,4,Web,3,\n", 0},
-        {"import Orders Weekly data.csv", "", "tarniw-import: class Orders has no template Weekly\n", 1},
+        {"import Orders Weekly data.csv", "", "tarniw-import: No template chosen: pick one in the file type list\n"
+                                            "tarniw-import: class Orders has no template Weekly\n", 1},
         {"template Orders A~1", "", "tarniw-import: the identity template holds fields only; give constants a --name\n", 2},
         {"load data.csv", "", "1001,Ann,3,9.5\n1002,1,2\n1003,Bob,2,4\n", 0},
         {"save-dot Orders lines", "x,y\nz\n", "", 0},

@@ -150,6 +150,12 @@ CColumnLayout ComputeColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, cons
     return CloseUp(aColInfo, aColPos, aWidths);
 }
 
+bool ProfileFitsDefinitions(const CString &strProfile, int nDefinitions)
+{
+    const int nFields = SplitFields(strProfile).GetSize();
+    return nFields % 3 == 0 && nFields / 3 == nDefinitions;
+}
+
 CColumnLayout BuildColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
                                 const CString *pProfile)
 {

@@ -62,6 +62,10 @@ CColumnLayout DefinitionOrderLayout(const CArray<tsTarnColInfoWiz> &aColInfo);
 CColumnLayout ComputeColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
                                   const CString *pProfile);
 
+// Whether a stored profile holds exactly one triplet per definition, as one
+// saved for the same columns does.
+bool ProfileFitsDefinitions(const CString &strProfile, int nDefinitions);
+
 // As ComputeColumnLayout, falling back to DefinitionOrderLayout when the
 // profile cannot be used.
 CColumnLayout BuildColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,

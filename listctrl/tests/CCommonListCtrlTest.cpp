@@ -1,5 +1,6 @@
 #include "listctrl/core/ColumnProfile.h"
 #include "listctrl/ui/CCommonListCtrl.h"
+#include "listctrl/ui/CListHeader.h"
 #include "listctrl/ui/CListRegistry.h"
 #include "listctrl/ui/DlgCtrlId.h"
 #include "platform/core/Prompts.h"
@@ -13,6 +14,8 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
+#include <QProxyStyle>
+#include <QStyleOptionHeader>
 #include <QTest>
 
 #include <array>
@@ -34,6 +37,22 @@ protected:
             m_shown << a->text();
         delete pMenu;
     }
+};
+
+// Writes down every heading a header draws: its text and rectangle.
+class CHeadingStyle : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *pOption, QPainter *pPainter,
+                     const QWidget *pWidget) const override
+    {
+        if (element == CE_HeaderLabel) {
+            const auto *pHeader = qstyleoption_cast<const QStyleOptionHeader *>(pOption);
+            m_drawn[pHeader->section] = {pHeader->text, pHeader->rect};
+        }
+        QProxyStyle::drawControl(element, pOption, pPainter, pWidget);
+    }
+    mutable std::map<int, std::pair<QString, QRect>> m_drawn;
 };
 
 QStringList Describe(QMenu *menu)
@@ -114,6 +133,43 @@ private Q_SLOTS:
         QCOMPARE(Column(*m_list, 2), QString("NA,-,0,2.5"));
         QCOMPARE(m_list->GetSortImage(2), 1);
         QCOMPARE(m_list->GetItemData(0), DWORD(101)); // item data travels with its row
+    }
+
+    // A heading ends before its sort image and is elided where it does not
+    // fit; nothing paints over it.
+    void headingsAreElidedBesideTheSortImage_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<bool>("elided");
+        QTest::newRow("wide, sorted") << 120 << true << false;
+        QTest::newRow("narrow, sorted") << 45 << true << true;
+        QTest::newRow("narrow, not sorted") << 45 << false << true;
+    }
+
+    void headingsAreElidedBesideTheSortImage()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, sorted);
+        QFETCH(bool, elided);
+        Fill(*m_list, {{{"a", "1", "1"}}});
+        m_list->SetColumnWidth(2, width);
+        m_list->SetSortImage(2, sorted ? 0 : 2);
+        CHeadingStyle style;
+        QHeaderView *header = m_list->GetHeaderCtrl();
+        header->setStyle(&style);
+        header->viewport()->repaint();
+        header->setStyle(nullptr);
+
+        const auto &[text, rect] = style.m_drawn.at(2);
+        QCOMPARE(text.endsWith(QChar(0x2026)), elided);
+        QVERIFY(QString("Amount").startsWith(elided ? text.chopped(1) : text));
+        QVERIFY(header->fontMetrics().horizontalAdvance(text) <= rect.width());
+        const int nSectionRight = header->sectionViewportPosition(2) + width - 1;
+        const int nImageLeft = nSectionRight - CListHeader::kImageMargin - CListHeader::kImageWidth;
+        QVERIFY(rect.right() <= nSectionRight);
+        if (sorted)
+            QVERIFY(rect.right() < nImageLeft);
     }
 
     void menusListTheirCommands_data()

@@ -44,7 +44,7 @@ TEST(ColumnProfile, LayoutIsBuiltFromSensibleEntriesOnly)
         {"short default layout", 3, {0}, nullptr, "0,-1,-1|A10|0"},
         {"saved", 3, {}, "0,1,100,1,-1,0,2,0,120", "1,-1,0|C120,A100|2"},
         {"saved with fewer defs", 4, {}, "0,0,5,1,1,6,2,2,7", "0,1,2,-1|A5,B6,C7|0"},
-        {"index beyond defs", 2, {}, "0,0,5,7,1,6,1,1,8", "0,-1|A5|0"},
+        {"index equal to the count of defs ends the reading", 2, {}, "0,0,5,2,1,6,1,1,8", "0,-1|A5|0"},
         {"cut triplet", 3, {}, "0,0,5,1,1", "0,-1,-1|A5|0"},
         {"empty fields skipped", 2, {}, ",0,,1,5,,1,0,6,", "1,0|B6,A5|1"},
         {"repeated index", 2, {}, "0,0,5,0,1,6,1,2,7", "0,1|A10,B20|0"},

@@ -17,6 +17,7 @@ TEST(CompareCellTexts, FollowsTheColumnType)
         {1, "-5", "3", 1, -1},  {3, "B", "a", 1, -1},   {6, "abc", "abd", -1, 1},  {8, "\xe4", "z", 1, 1},
         {2, "1.5", "1.25", 1, 1}, {5, "-", "0", 1, -1}, {7, "NA", "-1", 1, 0},     {2, "na", "0", 1, 0},
         {2, " -", "0", 1, 0},   {2, "nan", "0", 1, 0},  {0, "1", "2", 1, 0},       {9, "a", "b", 1, 0},
+        {7, "1.5", "1.25", 1, 1},
     };
     for (const Case &c : cases)
         EXPECT_EQ(CompareCellTexts(c.nType, c.t1, c.t2, c.nDir), c.expected) << c.nType << " '" << c.t1 << "' '" << c.t2 << "'";

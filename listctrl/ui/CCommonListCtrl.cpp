@@ -191,10 +191,30 @@ int CCommonListCtrl::GetColumnOrder(int nCol) const
 
 void CCommonListCtrl::BuildColumns()
 {
+    ShowColumns(StoredLayout(false));
+}
+
+void CCommonListCtrl::RebuildColumns()
+{
+    const CColumnLayout layout = StoredLayout(true);
+    while (GetColumnCount() > 0)
+        DeleteColumn(0);
+    ShowColumns(layout);
+    if (FindParentDialog())
+        emit columnsRepositioned(GetDlgCtrlID());
+}
+
+CColumnLayout CCommonListCtrl::StoredLayout(bool bMustFit)
+{
     m_nColDefCount = m_aColInfo.GetSize();
     CString strProfile;
-    const bool bProfile = ColumnProfileIO(0, m_strProfileName, strProfile);
-    const CColumnLayout layout = BuildColumnLayout(m_aColInfo, m_aDefaultColPos, bProfile ? &strProfile : nullptr);
+    const bool bProfile = ColumnProfileIO(0, m_strProfileName, strProfile)
+                          && (!bMustFit || ProfileFitsDefinitions(strProfile, m_nColDefCount));
+    return BuildColumnLayout(m_aColInfo, m_aDefaultColPos, bProfile ? &strProfile : nullptr);
+}
+
+void CCommonListCtrl::ShowColumns(const CColumnLayout &layout)
+{
     m_aColPos = layout.aColPos;
     m_nFirstColDef = layout.nFirstColDef;
     InsertColumns(layout.aColumns);

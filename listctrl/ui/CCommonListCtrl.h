@@ -91,6 +91,11 @@ public:
     // Column profiles. SaveColumnProfile and ApplyColumnLayout throw
     // CInvalidArgException for arrays that do not fit the definitions.
     void BuildColumns();
+    // For definitions replaced after the columns were built: shows them
+    // laid out by the stored profile when it holds one triplet per
+    // definition, else in definition order, and tells the owning dialog
+    // (columnsRepositioned).
+    void RebuildColumns();
     void SaveColumnProfile();
     // Shows the definitions aDefs in that order with the widths aWidths and
     // tells the owning dialog (columnsRepositioned).
@@ -190,6 +195,9 @@ private:
     void UpdateRowHeight();
     void EraseEmptyArea();
     int DefinitionAt(int nCol) const;
+    // Reads the profile; bMustFit leaves out one saved for other definitions.
+    CColumnLayout StoredLayout(bool bMustFit);
+    void ShowColumns(const CColumnLayout &layout);
     void InsertColumns(const std::vector<CColumnSpec> &aColumns);
 
     CListModel *m_pModel = nullptr;

@@ -214,64 +214,92 @@ void CLineReader::Close()
     m_pFile = nullptr;
 }
 
-bool CLineReader::Fill()
-{
-    if (m_nPos < m_nEnd)
-        return true;
-    m_nPos = 0;
-    m_nEnd = std::fread(m_buffer.data(), 1, m_buffer.size(), m_pFile);
-    return m_nEnd > 0;
+namespace {
+// The read buffer's first size, and how far past the longest line it grows.
+constexpr size_t kReadChunk = size_t(1) << 17;
 }
 
-bool CLineReader::ReadLine(CString &strPiece)
+bool CLineReader::ReadMore()
 {
-    strPiece.clear();
+    const size_t nPending = m_nEnd - m_nPos;
+    if (m_nPos > 0) {
+        std::memmove(m_buffer.data(), m_buffer.data() + m_nPos, nPending);
+        m_nPos = 0;
+        m_nEnd = nPending;
+    }
+    if (m_nEnd == m_buffer.size())
+        m_buffer.resize(std::min(std::max(m_buffer.size() * 2, kReadChunk), kMaxLineLength + kReadChunk));
+    const size_t nRead = std::fread(m_buffer.data() + m_nEnd, 1, m_buffer.size() - m_nEnd, m_pFile);
+    m_nEnd += nRead;
+    return nRead > 0;
+}
+
+void CLineReader::SkipRestOfLine()
+{
+    char *const pKept = m_buffer.data() + kMaxLineLength;
+    for (;;) {
+        if (const void *nl = std::memchr(pKept, '\n', m_nEnd - kMaxLineLength)) {
+            m_nPos = size_t(static_cast<const char *>(nl) - m_buffer.data()) + 1;
+            m_nConsumed += (long long)m_nPos;
+            return;
+        }
+        m_nConsumed += (long long)(m_nEnd - kMaxLineLength);
+        m_nEnd = kMaxLineLength;
+        const size_t nRead = std::fread(pKept, 1, m_buffer.size() - kMaxLineLength, m_pFile);
+        m_nEnd += nRead;
+        if (nRead == 0) {
+            m_nPos = m_nEnd;
+            m_nConsumed += (long long)kMaxLineLength;
+            return;
+        }
+    }
+}
+
+bool CLineReader::ReadLine(std::string_view &line)
+{
+    m_bTooLong = false;
     if (!m_pFile)
         return false;
-    const size_t limit = kBufferSize - 1;
-    while (strPiece.size() < limit && Fill()) {
-        const size_t want = std::min(limit - strPiece.size(), m_nEnd - m_nPos);
+    size_t nSearched = 0; // bytes of this line known to hold no '\n'
+    for (;;) {
         const char *start = m_buffer.data() + m_nPos;
-        const void *nl = std::memchr(start, '\n', want);
-        const size_t take = nl ? size_t(static_cast<const char *>(nl) - start) + 1 : want;
-        strPiece.append(start, take);
-        m_nPos += take;
-        m_nConsumed += (long long)take;
-        if (nl)
-            break;
+        const size_t nPending = m_nEnd - m_nPos;
+        if (const void *nl = std::memchr(start + nSearched, '\n', nPending - nSearched)) {
+            const size_t nLength = size_t(static_cast<const char *>(nl) - start) + 1;
+            m_bTooLong = nLength - 1 > kMaxLineLength;
+            line = std::string_view(start, m_bTooLong ? kMaxLineLength : nLength);
+            m_nPos += nLength;
+            m_nConsumed += (long long)nLength;
+            return true;
+        }
+        nSearched = nPending;
+        if (nPending > kMaxLineLength) {
+            // The front of the buffer holds the line's first bytes now.
+            ReadMore();
+            SkipRestOfLine();
+            m_bTooLong = true;
+            line = std::string_view(m_buffer.data(), kMaxLineLength);
+            return true;
+        }
+        if (!ReadMore()) {
+            if (nPending == 0)
+                return false;
+            // The last line, without a line end.
+            line = std::string_view(m_buffer.data() + m_nPos, nPending);
+            m_nPos = m_nEnd;
+            m_nConsumed += (long long)nPending;
+            return true;
+        }
     }
-    // Text-mode reading turns CR LF into one line end, so the CR that fills
-    // the buffer still brings its LF along: the line is not cut before it.
-    if (strPiece.size() == limit && strPiece.back() == '\r' && Fill() && m_buffer[m_nPos] == '\n') {
-        strPiece.push_back('\n');
-        ++m_nPos;
-        ++m_nConsumed;
-    }
-    return !strPiece.empty();
 }
 
-bool CLineReader::ReadLine(std::string_view &piece)
+bool CLineReader::ReadLine(CString &strLine)
 {
-    if (!m_pFile)
+    std::string_view line;
+    if (!ReadLine(line)) {
+        strLine.clear();
         return false;
-    const size_t limit = kBufferSize - 1;
-    const size_t want = std::min(limit, m_nEnd - m_nPos);
-    const char *start = m_buffer.data() + m_nPos;
-    const void *nl = want ? std::memchr(start, '\n', want) : nullptr;
-    // A full piece ending in CR needs the next byte (see above); at the end
-    // of the buffer that byte is not here yet, so the copying read decides.
-    const bool bCrAtEdge = !nl && want == limit && start[limit - 1] == '\r' && m_nPos + limit == m_nEnd;
-    if (nl || (want == limit && !bCrAtEdge)) {
-        size_t take = nl ? size_t(static_cast<const char *>(nl) - start) + 1 : want;
-        if (!nl && start[take - 1] == '\r' && start[take] == '\n')
-            ++take;
-        piece = std::string_view(start, take);
-        m_nPos += take;
-        m_nConsumed += (long long)take;
-        return true;
     }
-    if (!ReadLine(m_strCarry))
-        return false;
-    piece = m_strCarry;
+    strLine.assign(line);
     return true;
 }

@@ -1,6 +1,6 @@
 // The host executable's folder, folder and file primitives, and the two ways
-// the module touches file contents: reading lines through a fixed buffer and
-// replacing a whole file atomically.
+// the module touches file contents: reading it line by line and replacing a
+// whole file atomically.
 #ifndef TARNIW_PLATFORM_FILESYSTEM_H
 #define TARNIW_PLATFORM_FILESYSTEM_H
 
@@ -56,13 +56,16 @@ bool CanReplaceFile(const CString &path);
 // nothing is left behind and false is returned.
 bool WriteFileAtomically(const CString &path, const std::string &bytes);
 
-// Reads a file the way fgets with a 1024-byte buffer does: each piece holds at
-// most 1023 bytes and ends after a '\n' or where the buffer is full. Pieces
-// may hold any byte, NUL included. Buffered, so large files read fast.
+// Reads a file line by line. A line is everything up to and including its
+// '\n' (so CR LF ends a line as LF does; the CR stays in the line, and the
+// line rule trims it), of any length up to kMaxLineLength. Lines may hold any
+// byte, NUL included. Buffered, so large files read fast; the buffer grows
+// only as far as the longest line needs.
 class CLineReader
 {
 public:
-    static constexpr int kBufferSize = 1024;
+    // The longest line handed out whole, its '\n' not counted.
+    static constexpr size_t kMaxLineLength = size_t(16) << 20;
 
     CLineReader() = default;
     ~CLineReader() { Close(); }
@@ -73,17 +76,25 @@ public:
     bool Open(const CString &path);
     void Close();
     bool IsOpen() const { return m_pFile != nullptr; }
-    // Next piece into strPiece; false at the end of the file.
-    bool ReadLine(CString &strPiece);
-    // The same pieces as a view, valid until the next read; copies only a
-    // piece that straddles the end of the read buffer.
-    bool ReadLine(std::string_view &piece);
+    // Next line into strLine; false at the end of the file.
+    bool ReadLine(CString &strLine);
+    // The same lines as a view into the reader's buffer, valid until the
+    // next read.
+    bool ReadLine(std::string_view &line);
+    // Whether the line last read was longer than kMaxLineLength: the reader
+    // read past its end and gave only its first kMaxLineLength bytes.
+    bool LineTooLong() const { return m_bTooLong; }
     // Bytes consumed so far (for progress display).
     long long BytesRead() const { return m_nConsumed; }
     long long FileSize() const { return m_nSize; }
 
 private:
-    bool Fill();
+    // Moves the bytes not yet handed out to the front, grows the buffer when
+    // they fill it, and reads behind them. False at the end of the file.
+    bool ReadMore();
+    // Reads past the rest of a line too long to keep, whose first
+    // kMaxLineLength bytes stay at the front of the buffer.
+    void SkipRestOfLine();
 
     std::FILE *m_pFile = nullptr;
     std::vector<char> m_buffer;
@@ -91,7 +102,7 @@ private:
     size_t m_nEnd = 0;
     long long m_nConsumed = 0;
     long long m_nSize = 0;
-    CString m_strCarry;
+    bool m_bTooLong = false;
 };
 
 #endif

@@ -7,66 +7,60 @@
 #include <unistd.h>
 
 namespace {
-// Every piece of a file as ReadLine gives it into a CString or a string_view.
-template <class Piece>
-std::vector<std::string> Pieces(const CString &path)
+// Every line of a file as ReadLine gives it into a CString or a string_view,
+// with "!" appended to a line that was too long.
+template <class Line>
+std::vector<std::string> Lines(const CString &path)
 {
     CLineReader reader;
-    std::vector<std::string> pieces;
-    Piece piece;
-    if (reader.Open(path))
-        while (reader.ReadLine(piece))
-            pieces.emplace_back(piece);
-    return pieces;
+    std::vector<std::string> lines;
+    Line line;
+    if (reader.Open(path)) {
+        while (reader.ReadLine(line))
+            lines.push_back(std::string(line) + (reader.LineTooLong() ? "!" : ""));
+        EXPECT_EQ(reader.BytesRead(), reader.FileSize());
+    }
+    return lines;
 }
 }
 
-// The 1024-byte buffer rule: at most 1023 bytes per piece, a piece ends after
-// '\n'. Both read forms must give the same pieces, also across the internal
-// read buffer's end (the long file).
-TEST(LineReader, PiecesFollowTheBufferRule)
+// A physical line is one line, whatever its length, up to 16 MiB; CR LF ends
+// a line as LF does. Both read forms give the same lines, also across the
+// reader's own buffer (the many-lines case) and past a line too long to keep.
+TEST(LineReader, ReadsWholeLines)
 {
     struct Case {
         const char *name;
         std::string bytes;
-        std::vector<std::string> pieces;
+        std::vector<std::string> lines;
     };
-    const std::string a1022(1022, 'a'), a1023(1023, 'a'), a1024(1024, 'a');
+    const size_t kMax = CLineReader::kMaxLineLength;
+    const std::string a1023(1023, 'a'), a1024(1024, 'a'), a1MiB(size_t(1) << 20, 'a');
+    const std::string aMax(kMax, 'a');
     std::string many;
-    std::vector<std::string> manyPieces;
+    std::vector<std::string> manyLines;
     for (int i = 0; i < 40000; ++i) {
-        const std::string line = std::to_string(i) + ",x\n";
-        many += line;
-        manyPieces.push_back(line);
+        manyLines.push_back(std::to_string(i) + ",x\r\n");
+        many += manyLines.back();
     }
-    // A 1022-byte line whose CR LF straddles the reader's 64 KiB buffer.
-    std::string edge;
-    std::vector<std::string> edgePieces;
-    for (int i = 0; i < 21503; ++i) {
-        edge += "xx\n";
-        edgePieces.push_back("xx\n");
-    }
-    edge += "xxx\n" + a1022 + "\r\n";
-    edgePieces.push_back("xxx\n");
-    edgePieces.push_back(a1022 + "\r\n");
     const Case cases[] = {
         {"empty", "", {}},
         {"no final newline", "a,b\nc,d", {"a,b\n", "c,d"}},
-        {"crlf", "a,b\r\nc\r\n", {"a,b\r\n", "c\r\n"}},
-        {"1022 + newline fits", a1022 + "\n", {a1022 + "\n"}},
-        {"1022 + crlf fits: crlf is one line end", a1022 + "\r\nz", {a1022 + "\r\n", "z"}},
-        {"1022 + crlf across the read buffer", edge, edgePieces},
-        {"1023 + newline splits before newline", a1023 + "\nz", {a1023, "\n", "z"}},
-        {"1024 splits after 1023", a1024 + "\n", {a1023, "a\n"}},
+        {"crlf is one line end, a lone cr none", "a,b\r\nc\rd\r\n", {"a,b\r\n", "c\rd\r\n"}},
         {"nul bytes kept", std::string("a\0b,c\n", 6), {std::string("a\0b,c\n", 6)}},
-        {"no line ends", std::string(2500, '\x01'), {std::string(1023, '\x01'), std::string(1023, '\x01'), std::string(454, '\x01')}},
-        {"many lines", many, manyPieces},
+        {"many lines", many, manyLines},
+        {"1023", a1023 + "\r\nz", {a1023 + "\r\n", "z"}},
+        {"1024", a1024 + "\nz\n", {a1024 + "\n", "z\n"}},
+        {"1 MiB after short lines", "x\n" + a1MiB + "\ny", {"x\n", a1MiB + "\n", "y"}},
+        {"16 MiB is whole", aMax + "\n", {aMax + "\n"}},
+        {"16 MiB + 1 is cut and read past", "x\n" + aMax + "b\nz\n", {"x\n", aMax + "!", "z\n"}},
+        {"16 MiB + 1 at the end", aMax + "b", {aMax + "!"}},
     };
     for (const Case &c : cases) {
         CTempBase base;
         const CString path = base.Write("f.csv", c.bytes);
-        EXPECT_EQ(Pieces<CString>(path), c.pieces) << c.name;
-        EXPECT_EQ(Pieces<std::string_view>(path), c.pieces) << c.name;
+        EXPECT_TRUE(Lines<CString>(path) == c.lines) << c.name;
+        EXPECT_TRUE(Lines<std::string_view>(path) == c.lines) << c.name;
     }
 }
 

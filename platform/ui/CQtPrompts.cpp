@@ -2,6 +2,7 @@
 
 #include "platform/ui/DisplayText.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 QStringList CQtPrompts::NameFilters(const CString &filter)
 {
     QStringList filters;
+    QStringList names;
     for (const auto &[name, pattern] : ParseDialogFilter(filter)) {
         QStringList patterns;
         for (const QString &p : QString::fromLocal8Bit(pattern.c_str()).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
@@ -16,15 +18,29 @@ QStringList CQtPrompts::NameFilters(const CString &filter)
             if (!trimmed.isEmpty() && !patterns.contains(trimmed))
                 patterns << trimmed;
         }
+        const QString shown = ToDisplay(name).simplified();
+        QString unique = shown;
+        for (int n = 2; names.contains(unique); ++n)
+            unique = shown + QStringLiteral(" (%1)").arg(n);
+        names << unique;
         // Qt reads the patterns from the last parentheses of an entry.
-        filters << ToDisplay(name) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        filters << unique + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters;
 }
 
+int CQtPrompts::FilterIndex(const QStringList &filters, const QString &selected)
+{
+    for (int i = 0; i < filters.size(); ++i) {
+        if (filters[i].simplified() == selected.simplified())
+            return i + 1;
+    }
+    return 0;
+}
+
 bool CQtPrompts::DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result)
 {
-    QFileDialog dialog;
+    QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(request.bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!(request.dwFlags & OFN_OVERWRITEPROMPT))
@@ -43,12 +59,12 @@ bool CQtPrompts::DoFileDialog(const CFileDialogRequest &request, CFileDialogResu
         return false;
     const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
     result.strPathName = CString(path.constData(), size_t(path.size()));
-    result.nFilterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    result.nFilterIndex = FilterIndex(filters, dialog.selectedNameFilter());
     return true;
 }
 
 void CQtPrompts::MessageBox(const CString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString(), ToDisplay(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QString(), ToDisplay(text), QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -47,6 +47,8 @@ private Q_SLOTS:
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Template"));
         QCOMPARE(dlg.size(), DlgRectToPixels({0, 0, 215, 267}, base).size());
         QCOMPARE(dlg.minimumSize(), dlg.maximumSize());
+        QVERIFY(!(dlg.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(dlg.windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(pBrowse->geometry(), DlgRectToPixels({16, 243, 32, 14}, base));
         QCOMPARE(pFileGroup->geometry(), DlgRectToPixels({12, 234, 77, 27}, base));
         QCOMPARE(pTemplateGroup->geometry(), DlgRectToPixels({93, 234, 70, 27}, base));
@@ -62,6 +64,7 @@ private Q_SLOTS:
         ApplyDlgTemplate(&dlg, tmpl);
         PlaceDlgControls(&dlg, tmpl, {{IDC_RESULT_LIST, pList}});
         QVERIFY(dlg.minimumSize() != dlg.maximumSize());
+        QVERIFY(dlg.windowFlags() & Qt::WindowMaximizeButtonHint);
         QCOMPARE(pList->geometry(), DlgRectToPixels({13, 13, 354, 116}, DlgBaseUnits(dlg.font())));
     }
 };

@@ -71,6 +71,10 @@ Qt::WindowFlags DlgWindowFlags(const sDlgTemplate &tmpl)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (tmpl.Has(DLGW_MINMAXBOX))
         flags |= Qt::WindowMinMaxButtonsHint;
+    // A dialog of fixed size offers no maximise button, whatever the window
+    // system would add for a dialog frame.
+    if (!tmpl.Has(DLGW_RESIZABLE))
+        flags = (flags | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowMaximizeButtonHint;
     return flags;
 }
 

@@ -25,6 +25,9 @@ const char *const kTemplateOpenFailed = "TemplateFile Open Failed !!!!";
 const char *const kSavedFileOpenFailed = "SavedFile Open Failed !!!!";
 const char *const kLoadFileOpenFailed = "LoadFile Open Failed !!!!";
 const char *const kLoadedTemplateLesser = "Loaded TemplateField Values are lesser than the required Field Values";
+const char *const kChooseFileFirst = "No file values: choose a CSV file with Browse first";
+const char *const kNoRecordConverted = "No line of the file could be converted into a record";
+const char *const kNoTemplateChosen = "No template chosen: pick one in the file type list";
 
 bool IsNoField(const CString &text)
 {
@@ -35,6 +38,16 @@ const CStringArray &LinesOrNone(const CStringArray *pLines)
 {
     static const CStringArray none;
     return pLines ? *pLines : none;
+}
+
+// The template title of a chosen file: its name without the folder and
+// without ".csv".
+CString TitleOf(const CString &path)
+{
+    CString name = path.Mid(int(path.find_last_of('/') + 1));
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".csv") == 0)
+        name.resize(name.size() - 4);
+    return name;
 }
 }
 
@@ -157,6 +170,14 @@ bool CTemplateDlg::AskFile(bool bOpen, const char *defExt, const char *filter, c
     return true;
 }
 
+bool CTemplateDlg::CheckFileValues() const
+{
+    if (m_lstFileValues.GetItemCount() > 0)
+        return true;
+    AfxMessageBox(kChooseFileFirst);
+    return false;
+}
+
 bool CTemplateDlg::CheckConstantsSelected() const
 {
     for (int row = 0; row < m_lstConstants.GetItemCount(); ++row) {
@@ -175,26 +196,35 @@ void CTemplateDlg::WriteFieldList(const CStringArray &fields, const CString &tem
     CString folder;
     if (!EnsureTemplateFolder(folder))
         return;
-    if (!IsStoreClassName(templateName)
-        || !WriteFileAtomically(TemplatePath(folder, templateName), FieldListTemplateText(fields)))
+    if (!IsStoreClassName(templateName))
+        AfxMessageBox(kFileOpenFailed);
+    else if (!IsPlainTemplateTitle(templateName))
+        AfxMessageBox(kTemplateNameRefused);
+    else if (!WriteFileAtomically(TemplatePath(folder, templateName), FieldListTemplateText(fields)))
         AfxMessageBox(kFileOpenFailed);
 }
 
 void CTemplateDlg::SaveTemplate()
 {
     m_arrColumnFields.RemoveAll();
-    if (m_lstFileValues.GetItemCount() == 0 || !CheckConstantsSelected())
+    if (!CheckFileValues() || !CheckConstantsSelected())
         return;
     CString folder, path;
     if (!EnsureTemplateFolder(folder) || !AskFile(false, kCsvExt, kCsvFilter, folder, path))
         return;
+    // A name the open dialogs would not show as it is could not be chosen
+    // again by that name.
+    if (!IsPlainTemplateTitle(TitleOf(path))) {
+        AfxMessageBox(kTemplateNameRefused);
+        return;
+    }
     if (!WriteFileAtomically(path, MappingTemplateText(m_lstFileValues, m_lstConstants)))
         AfxMessageBox(kSavedTemplateOpenFailed);
 }
 
 void CTemplateDlg::LoadTemplate()
 {
-    if (m_lstFileValues.GetItemCount() == 0)
+    if (!CheckFileValues())
         return;
     if (m_lstFileValues.GetItemCount() < m_arrFields.GetSize()) {
         AfxMessageBox(kValuesLesser);
@@ -257,8 +287,10 @@ void CTemplateDlg::LoadSavedFileAndTemplate()
     int nFilter = 0;
     if (!AskFile(true, kCsvExt, TemplateTitlesFilter(titles).c_str(), GetExeDirectory(), dataPath, &nFilter))
         return;
-    if (nFilter < 1 || nFilter > titles.GetSize())
+    if (nFilter < 1 || nFilter > titles.GetSize()) {
+        AfxMessageBox(kNoTemplateChosen);
         return;
+    }
     CLineReader reader;
     if (!reader.Open(TemplatePath(TemplateClassFolder(m_strClassName), titles[size_t(nFilter - 1)]))) {
         AfxMessageBox(kTemplateOpenFailed);
@@ -302,14 +334,17 @@ void CTemplateDlg::BrowseCsvFile()
     m_lstConstants.DeleteAllItems();
     if (m_pWindow)
         m_pWindow->LockUpdates(true);
-    CString line;
-    CStringArray values;
-    const bool bCsv = !reader.ReadLine(line) || SplitCsvLine(line, values);
-    for (const CString &value : values)
-        m_lstFileValues.InsertItem(m_lstFileValues.GetItemCount(), value);
+    int nLine = 0;
+    CCsvValues values;
+    std::string_view line;
+    const eCsvLine read = ReadCsvLine(reader, m_pHost, nLine, values, line);
+    for (const std::string_view value : values)
+        m_lstFileValues.InsertItem(m_lstFileValues.GetItemCount(), CString(value));
     if (m_pWindow)
         m_pWindow->LockUpdates(false);
-    if (bCsv)
+    if (read == eCsvLine::TooLong)
+        AfxMessageBox(kLineTooLong);
+    else if (read != eCsvLine::NotCsv)
         FillConstantsFromFields();
 }
 
@@ -344,15 +379,23 @@ void CTemplateDlg::LoadCsvDirectFromFile(const CString &path)
 
 CString CTemplateDlg::ConvertRecords()
 {
+    CString records;
+    ConvertRecords(records);
+    return records;
+}
+
+bool CTemplateDlg::ConvertRecords(CString &records)
+{
     m_strErrors.Empty();
     m_arrErrorLines.RemoveAll();
     m_arrColumnFields.RemoveAll();
+    records.clear();
     if (m_lstFileValues.GetItemCount() == 0)
-        return CString();
+        return true;
     CLineReader reader;
     if (!reader.Open(m_strFilePath)) {
         AfxMessageBox(kFileOpenFailed);
-        return CString();
+        return false;
     }
     for (int row = 0; row < m_lstFileValues.GetItemCount(); ++row)
         m_arrColumnFields.Add(m_lstFileValues.GetItemText(row, 1));
@@ -365,17 +408,21 @@ CString CTemplateDlg::ConvertRecords()
     }
     CConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
     const CConversionInput input{m_arrColumnFields, m_lstConstants, m_arrFields, m_bWithLineNumbers};
-    return ConvertRecordLines(reader, input, m_pHost, keep, progress);
+    return ConvertRecordLines(reader, input, m_pHost, keep, records, progress);
 }
 
 void CTemplateDlg::ContinueImport()
 {
-    if (m_lstFileValues.GetItemCount() == 0)
+    if (!CheckFileValues())
         return;
     m_bWithLineNumbers = true;
-    CString records = ConvertRecords();
-    if (records.IsEmpty())
+    CString records;
+    const bool bConverted = ConvertRecords(records);
+    if (records.IsEmpty()) {
+        if (bConverted)
+            AfxMessageBox(kNoRecordConverted);
         return;
+    }
     if (m_pHost)
         m_pHost->AcceptRecords(std::move(records));
     if (m_pWindow)
@@ -384,7 +431,7 @@ void CTemplateDlg::ContinueImport()
 
 void CTemplateDlg::SaveFile()
 {
-    if (m_lstFileValues.GetItemCount() == 0 || !CheckConstantsSelected())
+    if (!CheckFileValues() || !CheckConstantsSelected())
         return;
     CString folder, path;
     if (!EnsureClassFolder(folder) || !AskFile(false, kCsvExt, kCsvFilter, folder, path))
@@ -395,8 +442,14 @@ void CTemplateDlg::SaveFile()
         return;
     }
     m_bWithLineNumbers = false;
-    if (!WriteFileAtomically(path, ConvertRecords()))
+    CString records;
+    // An abandoned conversion has said why; the chosen file stays as it was.
+    if (!ConvertRecords(records))
+        return;
+    if (!WriteFileAtomically(path, records))
         AfxMessageBox(kSavedFileOpenFailed);
+    else if (records.IsEmpty())
+        AfxMessageBox(kNoRecordConverted);
 }
 
 void CTemplateDlg::SaveLinesWithDialog(const CStringArray *pLines, const char *defExt, const char *filter)

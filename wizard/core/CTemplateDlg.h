@@ -71,6 +71,9 @@ public:
     // Converts every line of m_strFilePath into a record; empty when nothing
     // converts or the conversion is abandoned.
     CString ConvertRecords();
+    // The same; false when the conversion was abandoned (the user has been
+    // told why).
+    bool ConvertRecords(CString &records);
 
     // The template model, in declaration order.
     CReportRows m_lstFileValues;  // "File Values", "Template Fields"
@@ -88,6 +91,9 @@ public:
 private:
     bool AskFile(bool bOpen, const char *defExt, const char *filter, const CString &initialDir, CString &path,
                  int *pFilterIndex = nullptr) const;
+    // Whether a file was read into the lists; tells the user to choose one
+    // when none was.
+    bool CheckFileValues() const;
     // The first constant row without value; shows "%s is not selected in
     // Template" for it and returns false.
     bool CheckConstantsSelected() const;

@@ -4,9 +4,24 @@
 #include "filevalues/core/RecordsText.h"
 #include "platform/core/StoreFolders.h"
 
+const char *const kTemplateNameRefused =
+    "Template not saved: its name must not hold \"|\", tabs or line breaks, blanks at either end or two blanks in a row";
+
 namespace {
 const char kCsvSuffix[] = ".csv";
 constexpr size_t kCsvSuffixLength = sizeof kCsvSuffix - 1;
+}
+
+bool IsPlainTemplateTitle(const CString &title)
+{
+    if (title.empty() || title.front() == ' ' || title.back() == ' ' || title.find("  ") != std::string::npos)
+        return false;
+    for (const char c : title) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (c == '|' || u < 0x20 || u == 0x7F)
+            return false;
+    }
+    return true;
 }
 
 CStringArray ListTemplateTitles(const CString &className)
@@ -16,8 +31,6 @@ CStringArray ListTemplateTitles(const CString &className)
         return titles;
     for (const CDirEntry &entry : ListDirectory(TemplateClassFolder(className))) {
         const CString &name = entry.strName;
-        // A "|" would split the title in the dialog's filter and shift every
-        // later entry against the list, so such a file is not offered.
         if (!entry.bDirectory && name.size() > kCsvSuffixLength && name.find('|') == std::string::npos
             && name.compare(name.size() - kCsvSuffixLength, kCsvSuffixLength, kCsvSuffix) == 0)
             titles.Add(name.Left(name.GetLength() - int(kCsvSuffixLength)));
@@ -47,22 +60,27 @@ bool ImportLinesWithTemplate(CLineReader &reader, const CSavedTemplate &tpl, CIm
     const size_t nColumns = tpl.arrColumns.size();
 
     CCsvValues values;
-    std::string_view raw;
+    std::string_view line;
     int nLine = 0;
-    while (reader.ReadLine(raw)) {
-        if (!SplitCsvLine(raw, values))
+    for (;;) {
+        const eCsvLine read = ReadCsvLine(reader, pHost, nLine, values, line);
+        if (read == eCsvLine::End)
+            return true;
+        if (read == eCsvLine::NotCsv)
             return false;
-        ++nLine;
         if (nLine == kRecordsSampleLines)
             ReserveForWholeFile(records, nLine, reader.BytesRead(), reader.FileSize());
+        if (read == eCsvLine::TooLong) {
+            RememberSkippedLine(keep, nLine, line);
+            continue;
+        }
         if (values.size() < nColumns) {
-            const std::string_view line = TrimCsvLine(raw);
             ReportLine(pHost, nLine, line, kValuesLesser);
             RememberSkippedLine(keep, nLine, line);
             continue;
         }
         if (values.size() > nColumns)
-            ReportLine(pHost, nLine, TrimCsvLine(raw), kValuesMore);
+            ReportLine(pHost, nLine, line, kValuesMore);
         for (const size_t c : mapped)
             records.append(values[c]).push_back(',');
         records.append(constants);
@@ -70,5 +88,4 @@ bool ImportLinesWithTemplate(CLineReader &reader, const CSavedTemplate &tpl, CIm
         records.push_back('\n');
         keep.nLastLine = nLine;
     }
-    return true;
 }

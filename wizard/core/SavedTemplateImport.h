@@ -8,17 +8,25 @@
 #include "wizard/core/TemplateFile.h"
 
 // Titles of the "*.csv" files of the class's template folder, in listing
-// order, leaving out titles holding "|"; none for a class name that cannot be
-// a folder.
+// order, leaving out titles holding "|" (it would split the open dialog's
+// file-type list); none for a class name that cannot be a folder.
 CStringArray ListTemplateTitles(const CString &className);
+
+// Whether a template title is offered under exactly the name it has: no "|",
+// no control character (tab, line break, ...), no blank at either end and no
+// two blanks in a row, all of which a file dialog would not show as they are.
+bool IsPlainTemplateTitle(const CString &title);
+// Shown when a template is to be saved under a name that is not plain.
+extern const char *const kTemplateNameRefused;
 
 // "Title|*.csv|" for each title, joined.
 CString TemplateTitlesFilter(const CStringArray &titles);
 
 // Converts every data line into a record in the template's field order,
-// followed by its line number. Short lines are reported, skipped and kept
-// for the validation run; longer lines are reported and converted. False
-// when a line without a comma ended the reading (nothing is to be handed on).
+// followed by its line number. Short lines, and lines too long to read, are
+// reported, skipped and kept for the validation run; longer lines are
+// reported and converted. False when a line without a comma ended the
+// reading (nothing is to be handed on; the user and the host were told).
 bool ImportLinesWithTemplate(CLineReader &reader, const CSavedTemplate &tpl, CImportHost *pHost, CString &records,
                              CConversionBookkeeping &keep);
 

@@ -1,6 +1,7 @@
 #include "wizard/core/TemplateFile.h"
 
-#include "filevalues/core/CsvLine.h"
+#include "filevalues/core/CsvReaders.h"
+#include "platform/core/Prompts.h"
 
 const char *const kNoField = "NA";
 
@@ -18,6 +19,34 @@ void SplitConstant(const CString &entry, CString &name, CString &value)
     name = tilde < 0 ? CString() : entry.Left(tilde);
     value = tilde < 0 ? entry : entry.Mid(tilde + 1);
 }
+
+void AppendColumnEntry(std::string &text, const CString &field)
+{
+    AppendEntry(text, IsColumnField(field) ? field : CString(kNoField));
+}
+
+enum class eTemplateLine { Entries, End, Failed };
+
+// The entries of a template's next line. Failed, after a message box, at a
+// line that ends the reading.
+eTemplateLine NextTemplateLine(CLineReader &reader, CStringArray &entries, std::string_view &line)
+{
+    int nLine = 0;
+    CCsvValues values;
+    switch (ReadCsvLine(reader, nullptr, nLine, values, line)) {
+    case eCsvLine::Values:
+        AssignValues(entries, values);
+        return eTemplateLine::Entries;
+    case eCsvLine::TooLong:
+        AfxMessageBox(kLineTooLong);
+        return eTemplateLine::Failed;
+    case eCsvLine::NotCsv:
+        return eTemplateLine::Failed;
+    case eCsvLine::End:
+        break;
+    }
+    return eTemplateLine::End;
+}
 }
 
 CString TemplatePath(const CString &folder, const CString &templateName)
@@ -25,21 +54,24 @@ CString TemplatePath(const CString &folder, const CString &templateName)
     return folder + "/" + templateName + ".csv";
 }
 
+bool IsColumnField(const CString &entry)
+{
+    return entry != kNoField && !TrimCsvLine(entry).empty();
+}
+
 std::string FieldListTemplateText(const CStringArray &fields)
 {
     std::string text;
     for (const CString &field : fields)
-        AppendEntry(text, field);
+        AppendColumnEntry(text, field);
     return text;
 }
 
 std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows &constants)
 {
     std::string text;
-    for (int row = 0; row < fileValues.GetItemCount(); ++row) {
-        const CString field = fileValues.GetItemText(row, 1);
-        AppendEntry(text, field.IsEmpty() || field == " " ? CString(kNoField) : field);
-    }
+    for (int row = 0; row < fileValues.GetItemCount(); ++row)
+        AppendColumnEntry(text, fileValues.GetItemText(row, 1));
     text.push_back('\n');
     for (int row = 0; row < constants.GetItemCount(); ++row)
         AppendEntry(text, constants.GetItemText(row, 0) + "~" + constants.GetItemText(row, 1));
@@ -48,35 +80,33 @@ std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows
 
 bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries)
 {
-    CString line;
+    std::string_view line;
     CStringArray values;
-    while (reader.ReadLine(line)) {
-        if (!SplitCsvLine(line, values))
-            return false;
+    eTemplateLine read;
+    while ((read = NextTemplateLine(reader, values, line)) == eTemplateLine::Entries)
         entries.insert(entries.end(), values.begin(), values.end());
-    }
-    return true;
+    return read == eTemplateLine::End;
 }
 
 bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl)
 {
-    CString line;
+    std::string_view line;
     CStringArray values;
     bool bFirst = true;
-    while (reader.ReadLine(line)) {
-        if (!SplitCsvLine(line, values))
-            return false;
+    eTemplateLine read;
+    while ((read = NextTemplateLine(reader, values, line)) == eTemplateLine::Entries) {
         if (bFirst) {
             bFirst = false;
             for (const CString &entry : values) {
-                tpl.arrColumns.Add(entry == kNoField ? CString(" ") : entry);
-                if (entry != kNoField)
+                const bool bField = IsColumnField(entry);
+                tpl.arrColumns.Add(bField ? entry : CString(" "));
+                if (bField)
                     tpl.arrFieldOrder.Add(entry);
             }
             continue;
         }
-        if (line.Find('~') < 0)
-            break;
+        if (line.find('~') == std::string_view::npos)
+            return true;
         for (const CString &entry : values) {
             CString name, value;
             SplitConstant(entry, name, value);
@@ -85,5 +115,5 @@ bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl)
             tpl.arrFieldOrder.Add(name);
         }
     }
-    return true;
+    return read == eTemplateLine::End;
 }

@@ -13,13 +13,24 @@ TEST(FileOperations, BrowseCsvFile)
         CStringArray fields;
         Lines fileValues;
         Lines constants;
+        Lines seen;
     };
+    std::string wide;
+    Lines wideRows;
+    for (int c = 1; c <= 5000; ++c) {
+        wide += "col" + std::to_string(c) + ",";
+        wideRows.push_back("col" + std::to_string(c) + "|");
+    }
+    const std::string aMax(CLineReader::kMaxLineLength, 'a');
     const Case cases[] = {
-        {"first line only", "a,b\nc,d,e\n", {"F1", "F2"}, {"a|", "b|"}, {"F1|", "F2|"}},
-        {"empty file", "", {"F1", "F2"}, {}, {"F1|", "F2|"}},
-        {"first line not csv", "x\n1,2\n", {"F1"}, {}, {}},
-        {"space field gets no row", "a,b\n", {"F1", " ", "F2"}, {"a|", "b|"}, {"F1|", "F2|"}},
-        {"binary without line end", std::string(1500, '\0'), {"F1"}, {}, {}},
+        {"first line only", "a,b\nc,d,e\n", {"F1", "F2"}, {"a|", "b|"}, {"F1|", "F2|"}, {}},
+        {"empty file", "", {"F1", "F2"}, {}, {"F1|", "F2|"}, {}},
+        {"first line not csv", "x\n1,2\n", {"F1"}, {}, {},
+         {"error 1: Invalid Format:Not a CSV Format: x", "box Invalid Format:Not a CSV Format"}},
+        {"space field gets no row", "a,b\n", {"F1", " ", "F2"}, {"a|", "b|"}, {"F1|", "F2|"}, {}},
+        {"5,000 columns", wide + "\n1,2\n", {"F1"}, wideRows, {"F1|"}, {}},
+        {"first line over 16 MiB", aMax + ",b\n1,2\n", {"F1"}, {}, {},
+         {"error 1: Line longer than 16 MiB: skipped: " + aMax.substr(0, 1024), "box Line longer than 16 MiB: skipped"}},
     };
     for (const Case &c : cases) {
         CDlgFixture f(c.fields);
@@ -29,6 +40,7 @@ TEST(FileOperations, BrowseCsvFile)
         EXPECT_EQ(f.dlg.m_strFilePath, f.base.Path("in.csv")) << c.name;
         EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstFileValues), c.fileValues) << c.name;
         EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstConstants), c.constants) << c.name;
+        EXPECT_TRUE(f.Seen() == c.seen) << c.name;
         EXPECT_EQ(f.Prompts().m_requests.at(0).strInitialDir, f.base.Path("FileValues/Alpha")) << c.name;
     }
     // A folder picked instead of a file: message, lists kept, path taken.
@@ -42,7 +54,8 @@ TEST(FileOperations, BrowseCsvFile)
     EXPECT_EQ(f.dlg.m_strFilePath, f.base.Path("dir"));
 }
 
-// Browse, map, Continue: the records go to the host with line numbers.
+// Browse, map, Continue: the records go to the host with line numbers, or
+// the user learns why none did.
 TEST(FileOperations, ContinueImport)
 {
     struct Case {
@@ -53,13 +66,18 @@ TEST(FileOperations, ContinueImport)
     };
     const Case cases[] = {
         {"records handed over", "x,1\ny,2\n", {"records x,K,1,\ny,K,2,\n"}, 2},
-        {"nothing converted: host not called", "x,1\n\n", {}, 1},
+        {"abandoned at an empty line", "x,1\n\n",
+         {"error 2: Invalid Format:Not a CSV Format: ", "box Invalid Format:Not a CSV Format"}, 1},
+        {"no line converted", "1,\n,y\n",
+         {"error 1: File Values are lesser than the Field Values: 1,", "error 2: File Values are lesser than the Field Values: ,y",
+          "box No line of the file could be converted into a record"}, 7},
         {"short lines then record", "1,\nz,\nx,2\n",
          {"error 1: File Values are lesser than the Field Values: 1,", "error 2: File Values are lesser than the Field Values: z,",
           "records x,K,3,\n"}, 3},
     };
     for (const Case &c : cases) {
         CDlgFixture f({"Name", "Kind"});
+        f.dlg.m_nLastLine = 7;
         f.Prompts().QueueAnswer(f.base.Write("in.csv", c.file));
         f.dlg.BrowseCsvFile();
         f.dlg.OnCellEditDone(CTemplateDlg::IDC_FILEVALUES, 0, 1, "Name");
@@ -69,6 +87,9 @@ TEST(FileOperations, ContinueImport)
         EXPECT_EQ(f.dlg.m_nLastLine, c.nLastLine) << c.name;
         EXPECT_TRUE(f.dlg.m_bWithLineNumbers) << c.name;
     }
+    CDlgFixture f({"Name"});
+    f.dlg.ContinueImport();
+    EXPECT_EQ(f.Seen(), Lines{"box No file values: choose a CSV file with Browse first"});
 }
 
 TEST(FileOperations, SaveFileConvertsBeforeWriting)
@@ -92,20 +113,27 @@ TEST(FileOperations, SaveFileRefusals)
         const char *name;
         bool bRows;
         bool bEmptyConstant;
+        std::string source;
         CString target;
         Lines seen;
         size_t nDialogs;
+        std::string old; // the content of old.csv afterwards
     };
     const Case cases[] = {
-        {"nothing loaded opens no dialog", false, false, "out", {}, 0},
-        {"empty constant before any dialog", true, true, "out", {"box K is not selected in Template"}, 0},
-        {"target is a folder", true, false, "sub.csv", {"box SavedFile Open Failed !!!!"}, 1},
-        {"target folder missing", true, false, "/nonexistent/dir/out.csv", {"box SavedFile Open Failed !!!!"}, 1},
+        {"nothing loaded opens no dialog", false, false, "1,k\n", "out", {"box No file values: choose a CSV file with Browse first"}, 0, "old"},
+        {"empty constant before any dialog", true, true, "1,k\n", "out", {"box K is not selected in Template"}, 0, "old"},
+        {"target is a folder", true, false, "1,k\n", "sub.csv", {"box SavedFile Open Failed !!!!"}, 1, "old"},
+        {"target folder missing", true, false, "1,k\n", "/nonexistent/dir/out.csv", {"box SavedFile Open Failed !!!!"}, 1, "old"},
+        {"abandoned conversion keeps the target", true, false, "1,k\n2\n", "old.csv",
+         {"error 2: Invalid Format:Not a CSV Format: 2", "box Invalid Format:Not a CSV Format"}, 1, "old"},
+        {"no line converted is said", true, false, "1,\n", "old.csv",
+         {"error 1: File Values are lesser than the Field Values: 1,", "box No line of the file could be converted into a record"}, 1, ""},
     };
     for (const Case &c : cases) {
         CDlgFixture f({"A", "K"});
         f.base.Write("FileValues/Alpha/sub.csv/x", "");
-        f.dlg.m_strFilePath = f.base.Write("in.csv", "1\n");
+        f.base.Write("FileValues/Alpha/old.csv", "old");
+        f.dlg.m_strFilePath = f.base.Write("in.csv", c.source);
         if (c.bRows)
             f.AddRow(f.dlg.m_lstFileValues, "v", "A");
         f.AddRow(f.dlg.m_lstConstants, "K", c.bEmptyConstant ? "" : "k");
@@ -113,6 +141,7 @@ TEST(FileOperations, SaveFileRefusals)
         f.dlg.SaveFile();
         EXPECT_EQ(f.Seen(), c.seen) << c.name;
         EXPECT_EQ(f.Prompts().m_requests.size(), c.nDialogs) << c.name;
+        EXPECT_EQ(f.base.Read("FileValues/Alpha/old.csv"), c.old) << c.name;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "DlgFixture.h"
+#include "wizard/core/SavedTemplateImport.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,18 @@ TEST(TemplateStore, WriteFieldList)
         {"daily of alpha", "Alpha", "Daily", {"Name", "Count"}, "Templates/Alpha_Template/Daily.csv", "Name,Count,", {}},
         {"empty list", "Alpha", "Template", {}, "Templates/Alpha_Template/Template.csv", "", {}},
         {"empty class", "", "Template", {"A"}, "Templates/_Template/Template.csv", "A,", {}},
+        {"blank fields kept in place", "Alpha", "T", {" ", "A", "", "\t", "B"}, "Templates/Alpha_Template/T.csv",
+         "NA,A,NA,NA,B,", {}},
         {"template name escaping", "Alpha", "../../x", {"A"}, nullptr, "", {"box File Open Failed !!!!"}},
+        {"name a file dialog would not show", "Alpha", "a|b", {"A"}, nullptr, "", {"box " + std::string(kTemplateNameRefused)}},
     };
     for (const Case &c : cases) {
         CDlgFixture f({"Kept"}, c.className);
         f.dlg.WriteFieldList(c.fields, c.templateName);
         if (c.file) {
             EXPECT_EQ(f.base.Read(c.file), c.content) << c.name;
+        } else {
+            EXPECT_TRUE(ListDirectory(f.base.Path("Templates/Alpha_Template")).empty()) << c.name;
         }
         EXPECT_EQ(f.Seen(), c.seen) << c.name;
         EXPECT_EQ(f.dlg.m_arrFields, CStringArray{"Kept"}) << c.name;
@@ -42,16 +48,21 @@ TEST(TemplateStore, SaveTemplate)
         const char *name;
         Lines columns;   // column 1 of the file-value rows
         Lines constants; // "name~value"
-        bool bAnswer;
-        std::string content;
+        const char *answer; // typed into the save dialog; null: cancelled
+        std::string content; // of Mine.csv
         Lines seen;
         bool bFolderMade;
     };
+    const std::string refused = "box " + std::string(kTemplateNameRefused);
     const Case cases[] = {
-        {"example", {"Name", "Count", " ", "Amount"}, {"Kind~K1"}, true, "Name,Count,NA,Amount,\nKind~K1,", {}, true},
-        {"no constants ends after line break", {"A", ""}, {}, true, "A,NA,\n", {}, true},
-        {"constant without value refused first", {"A"}, {"B~"}, true, "", {"box B is not selected in Template"}, false},
-        {"cancelled dialog keeps folder", {"A"}, {}, false, "", {}, true},
+        {"example", {"Name", "Count", " ", "Amount"}, {"Kind~K1"}, "Mine", "Name,Count,NA,Amount,\nKind~K1,", {}, true},
+        {"no constants ends after line break", {"A", ""}, {}, "Mine", "A,NA,\n", {}, true},
+        {"nothing loaded", {}, {}, "Mine", "", {"box No file values: choose a CSV file with Browse first"}, false},
+        {"constant without value refused first", {"A"}, {"B~"}, "Mine", "", {"box B is not selected in Template"}, false},
+        {"cancelled dialog keeps folder", {"A"}, {}, nullptr, "", {}, true},
+        {"two blanks refused", {"A"}, {}, "My  own", "", {refused}, true},
+        {"leading blank refused", {"A"}, {}, " Mine.csv", "", {refused}, true},
+        {"tab refused", {"A"}, {}, "My\town", "", {refused}, true},
     };
     for (const Case &c : cases) {
         CDlgFixture f;
@@ -60,13 +71,16 @@ TEST(TemplateStore, SaveTemplate)
         for (const std::string &k : c.constants)
             f.AddRow(f.dlg.m_lstConstants, k.substr(0, k.find('~')), k.substr(k.find('~') + 1));
         f.dlg.m_arrColumnFields = {"stale"};
-        if (c.bAnswer)
-            f.Prompts().QueueAnswer("Mine");
+        if (c.answer)
+            f.Prompts().QueueAnswer(c.answer);
         else
             f.Prompts().QueueCancel();
         f.dlg.SaveTemplate();
         EXPECT_TRUE(f.dlg.m_arrColumnFields.IsEmpty()) << c.name;
         EXPECT_EQ(f.base.Read("Templates/Alpha_Template/Mine.csv"), c.content) << c.name;
+        if (c.content.empty() && c.bFolderMade) {
+            EXPECT_TRUE(ListDirectory(f.base.Path("Templates/Alpha_Template")).empty()) << c.name;
+        }
         EXPECT_EQ(f.Seen(), c.seen) << c.name;
         EXPECT_EQ(f.base.Exists("Templates/Alpha_Template"), c.bFolderMade) << c.name;
     }
@@ -96,14 +110,16 @@ TEST(TemplateStore, LoadTemplate)
     };
     const Case cases[] = {
         {"identity", "A,B,C,", 3, {"A", "B", "C"}, {"A", "B", "C"}, {}, {}},
-        {"NA leaves the cell empty", "A,NA,\nK~1,", 2, {"A", "K"}, {"A", ""}, {"K|1"}, {}},
+        {"NA leaves the cell empty", "A,NA,B,\nK~1,", 3, {"A", "B", "K"}, {"A", "", "B"}, {"K|1"}, {}},
         {"tilde kept in value", "A,\nK~x~y,", 1, {"A"}, {"A"}, {"K|x~y"}, {}},
         {"comma in constant feeds next column", "A,\nK~x,y,", 2, {"A"}, {"A", "y"}, {"K|x"}, {}},
         {"surplus entries change nothing", "A,B,C,D,", 2, {"A"}, {"A", "B"}, {}, {}},
         {"fewer rows than fields", "A,", 1, {"A", "B"}, {"old"}, {"Z|"}, {"box File Values are lesser than the Field Values"}},
         {"fewer entries than fields", "A,", 2, {"A", "B"},
          {"old", "old"}, {"Z|"}, {"box Loaded TemplateField Values are lesser than the required Field Values"}},
-        {"line without comma leaves lists", "A,B,\nK\n", 2, {"A"}, {"old", "old"}, {"Z|"}, {}},
+        {"line without comma leaves lists", "A,B,\nK\n", 2, {"A"}, {"old", "old"}, {"Z|"},
+         {"box Invalid Format:Not a CSV Format"}},
+        {"nothing loaded", "A,", 0, {}, {}, {"Z|"}, {"box No file values: choose a CSV file with Browse first"}},
     };
     for (const Case &c : cases) {
         CDlgFixture f(c.fields);
@@ -134,15 +150,16 @@ TEST(TemplateStore, LoadSavedFileAndTemplate)
         {"example", "Name,Count,NA,Amount,\nKind~K1,", "AAA,10,x,99.5\n", {"records AAA,10,99.5,K1,1,\n"},
          {"Name", "Count", "Amount", "Kind"}},
         {"empty data file", "A,B,\nK~1,", "", {"records "}, {"A", "B", "K"}},
-        {"empty line ends without hand-off", "A,B,", "1,2\n\n3,4\n", {}, {"Old"}},
-        {"numbers count skipped lines", "A,B,", "1,2\n3\n", {}, {"Old"}},
+        {"empty line ends without hand-off", "A,B,", "1,2\n\n3,4\n",
+         {"error 2: Invalid Format:Not a CSV Format: ", "box Invalid Format:Not a CSV Format"}, {"Old"}},
+        {"blank column entries shift nothing", "A, ,B,", "1,2,3\n", {"records 1,3,1,\n"}, {"A", "B"}},
         {"short line then numbering", "A,B,", "1,2\n3,\n5,6\n",
          {"error 2: File Values are lesser than the Field Values: 3,", "records 1,2,1,\n5,6,3,\n"}, {"A", "B"}},
         {"more values reported and converted", "A,NA,", "1,2,3\n",
          {"error 1: File Values are more than the Field Values: 1,2,3", "records 1,1,\n"}, {"A"}},
         {"all NA gives constants only", "NA,NA,\nK~k,", "1,2\n", {"records k,1,\n"}, {"K"}},
         {"constant line ends at line without tilde", "A,\nK~k,\nX,\nL~l,", "1,\n,1\n", {"records 1,k,1,\n1,k,2,\n"}, {"A", "K"}},
-        {"template line without comma", "A\n", "1,2\n", {}, {"Old"}},
+        {"template line without comma", "A\n", "1,2\n", {"box Invalid Format:Not a CSV Format"}, {"Old"}},
     };
     for (const Case &c : cases) {
         CDlgFixture f({"Old"});
@@ -167,8 +184,8 @@ TEST(TemplateStore, LoadSavedFileAndTemplateFailures)
         Lines seen;
     };
     const Case cases[] = {
-        {"no template selected", 0, true, {}},
-        {"selection past the list", 2, true, {}},
+        {"no template selected", 0, true, {"box No template chosen: pick one in the file type list"}},
+        {"selection past the list", 2, true, {"box No template chosen: pick one in the file type list"}},
         {"data file missing", 1, false, {"box File Open Failed !!!!"}},
     };
     for (const Case &c : cases) {

@@ -243,6 +243,19 @@ void TestTemplateDlg::editEndings()
     QCOMPARE(Rows(m_pDlg->m_lstFileValues).first(), "1001|Amount");
     QVERIFY(OpenEdit());
     QCOMPARE(OpenEdit()->text(), QString());
+
+    // Enter in the value editor stores the value, Escape restores it; the
+    // dialog and its mapping stay either way.
+    QTest::keyClicks(OpenEdit(), "EUR");
+    QTest::keyClick(OpenEdit(), Qt::Key_Return);
+    CloseEditorWindows();
+    ClickCell(IDC_CONSTANTS_LIST, 0, 1);
+    QTest::keyClicks(OpenEdit(), "USD");
+    QTest::keyClick(OpenEdit(), Qt::Key_Escape);
+    CloseEditorWindows();
+    QVERIFY(Dialog()->isVisible());
+    QCOMPARE(m_pDlg->m_lstConstants.GetItemText(0, 1), CString("EUR"));
+    QCOMPARE(Rows(m_pDlg->m_lstFileValues), QStringList({"1001|Amount", "Ann|Customer"}));
 }
 
 void TestTemplateDlg::wholeRoad_data()
@@ -294,17 +307,18 @@ void TestTemplateDlg::wholeRoad()
 
 void TestTemplateDlg::badInput()
 {
-    // Nothing to work on yet: Continue and clicks on the empty lists do nothing.
+    // Nothing to work on yet: Continue says so, clicks on the empty lists do
+    // nothing.
     ClickButton(IDC_CONTINUE);
     QTest::mouseClick(List(IDC_FILEVALUES_LIST)->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
     QTest::mouseDClick(List(IDC_CONSTANTS_LIST)->viewport(), Qt::LeftButton, {}, QPoint(200, 5));
     QVERIFY(!OpenCombo() && !OpenEdit());
-    QVERIFY(m_pPrompts->prompts.m_messages.IsEmpty());
+    QCOMPARE(m_pPrompts->prompts.m_messages, CStringArray{"No file values: choose a CSV file with Browse first"});
 
     // A Browse that fails says so and keeps the rows of the earlier file.
     Browse(m_pBase->Write("in.csv", "1,2\n3,4\n"));
     Browse(m_pBase->Dir());
-    QCOMPARE(m_pPrompts->prompts.m_messages, CStringArray{"File Open Failed !!!!"});
+    QCOMPARE(m_pPrompts->prompts.m_messages.back(), CString("File Open Failed !!!!"));
     QCOMPARE(List(IDC_FILEVALUES_LIST)->model()->rowCount(), 2);
     QVERIFY(m_pHost->m_calls.empty());
     QVERIFY(Dialog()->isVisible());

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace
 {
@@ -109,6 +111,25 @@ private Q_SLOTS:
         QVERIFY(pFirst->isVisible());
         QVERIFY(m_host.m_calls.empty());
         qApp->removeEventFilter(&filter);
+    }
+
+    // The dialog stays above the host's window; when the host closes its
+    // last window the dialog closes too and the host's event loop ends.
+    // (Last: it closes the host window.)
+    void dialogLivesWithTheHost()
+    {
+        Invoke(&m_host);
+        QWidget *pDialog = TemplateWindow();
+        QVERIFY(pDialog->isVisible());
+        QCOMPARE(pDialog->windowHandle()->transientParent(), m_hostWindow.windowHandle());
+
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        guard.start(5000);
+        QTimer::singleShot(0, &m_hostWindow, &QWidget::close);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!pDialog->isVisible());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "wizard/ui/CTemplateDlgWindow.h"
 
 #include "filterlist/ui/CComboListCtrl.h"
+#include "platform/ui/ModuleWindows.h"
 #include "resources/core/Resource.h"
 #include "wizard/core/CTemplateDlg.h"
 #include "wizard/ui/CTemplateDlgWidget.h"
@@ -69,8 +70,10 @@ void CTemplateDlgWindow::CreateIfNeeded()
 
 void CTemplateDlgWindow::ShowWindow()
 {
-    if (m_pDialog)
-        m_pDialog->show();
+    if (!m_pDialog)
+        return;
+    PlaceAboveHostWindow(m_pDialog);
+    m_pDialog->show();
 }
 
 void CTemplateDlgWindow::BringToTopAndCentre()
