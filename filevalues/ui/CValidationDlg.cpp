@@ -120,7 +120,9 @@ void CValidationDlg::OnContinue()
 
 bool CValidationDlg::eventFilter(QObject *pWatched, QEvent *pEvent)
 {
-    if (pWatched == m_pWnd && pEvent->type() == QEvent::Resize)
+    // The event type first: while the window is being destroyed its events
+    // still pass here, and m_pWnd may not be looked at as a QDialog then.
+    if (pEvent->type() == QEvent::Resize && pWatched == m_pWnd)
         m_resizer.MoveControls();
     return QObject::eventFilter(pWatched, pEvent);
 }

@@ -92,7 +92,9 @@ void CFilterText::ApplyChoice()
 
 bool CFilterText::eventFilter(QObject *pWatched, QEvent *pEvent)
 {
-    if (pWatched == m_pValues && pEvent->type() == QEvent::KeyPress) {
+    // The event type first: while the list is being destroyed its events
+    // still pass here, and m_pValues may not be looked at as a list then.
+    if (pEvent->type() == QEvent::KeyPress && pWatched == m_pValues) {
         const int nKey = static_cast<QKeyEvent *>(pEvent)->key();
         if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter) {
             ApplyChoice();
