@@ -52,7 +52,7 @@ TEST(Cli, Commands)
         {"load data.csv", "", "1001,Ann,3,9.5\n1002,1,2\n1003,Bob,2,4\n", 0},
         {"save-dot Orders lines", "x,y\nz\n", "", 0},
         {"write out.csv", "p,q\n", "", 0},
-        {"template .. A", "", "tarniw-import: Directory could not be created\n", 1},
+        {"template a/b A", "", "tarniw-import: Directory could not be created\n", 1},
         {"clear-files --all", "", "", 0},
         {"clear-templates Orders", "", "", 0},
         {"bogus", "", "", 2},

@@ -19,7 +19,7 @@ TEST(ModuleMessagesDeathTest, WithoutDisplayGoToStandardError)
             auto save = reinterpret_cast<decltype(&Save_Template_From_Application)>(
                 ::dlsym(module, "Save_Template_From_Application"));
             CStringArray fields{"A"};
-            save(&fields, "..", "T");
+            save(&fields, "a/b", "T");
             std::exit(0);
         },
         ::testing::ExitedWithCode(0), "TarnIW: Directory could not be created");

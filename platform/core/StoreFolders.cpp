@@ -15,9 +15,9 @@ bool EnsureFolder(const CString &path)
     return IsDirectory(path) || MakeDirectory(path);
 }
 
-bool EnsureStoreFolder(const CString &root, const CString &folder, const CString &className)
+bool EnsureStoreFolder(const CString &root, const CString &folder, bool bNameFits)
 {
-    if (!IsStoreClassName(className) || !EnsureFolder(root) || !EnsureFolder(folder)) {
+    if (!bNameFits || !EnsureFolder(root) || !EnsureFolder(folder)) {
         AfxMessageBox(kDirectoryNotCreated);
         return false;
     }
@@ -26,9 +26,9 @@ bool EnsureStoreFolder(const CString &root, const CString &folder, const CString
 
 // Only a class folder reached through a real store root is touched, so a
 // link in place of the root or of the class folder leads nowhere.
-void ClearClassFolder(const CString &root, const CString &folder, const CString &className)
+void ClearClassFolder(const CString &root, const CString &folder, bool bNameFits)
 {
-    if (!IsStoreClassName(className) || !IsDirectory(root) || !IsDirectory(folder))
+    if (!bNameFits || !IsDirectory(root) || !IsDirectory(folder))
         return;
     DeleteFilesInDirectory(folder);
     RemoveDirectory(folder);
@@ -41,10 +41,14 @@ void ClearAllClassFolders(const CString &root)
 }
 }
 
-bool IsStoreClassName(const CString &className)
+bool IsTemplateStoreName(const CString &name)
 {
-    return className != "." && className != ".." && className.find('/') == std::string::npos
-        && className.find('\0') == std::string::npos;
+    return name.find('/') == std::string::npos && name.find('\0') == std::string::npos;
+}
+
+bool IsFileValueClassName(const CString &className)
+{
+    return IsTemplateStoreName(className) && className != "." && className != "..";
 }
 
 CString GetExeDirectory()
@@ -75,13 +79,13 @@ CString FileValueClassFolder(const CString &className)
 bool EnsureTemplateFolder(const CString &className, CString &folder)
 {
     folder = TemplateClassFolder(className);
-    return EnsureStoreFolder(TemplatesRoot(), folder, className);
+    return EnsureStoreFolder(TemplatesRoot(), folder, IsTemplateStoreName(className));
 }
 
 bool EnsureClassFolder(const CString &className, CString &folder)
 {
     folder = FileValueClassFolder(className);
-    return EnsureStoreFolder(FileValuesRoot(), folder, className);
+    return EnsureStoreFolder(FileValuesRoot(), folder, IsFileValueClassName(className));
 }
 
 void DeleteFilesInFolder(const CString &folder)
@@ -91,12 +95,12 @@ void DeleteFilesInFolder(const CString &folder)
 
 void ClearTemplateClassFolder(const CString &className)
 {
-    ClearClassFolder(TemplatesRoot(), TemplateClassFolder(className), className);
+    ClearClassFolder(TemplatesRoot(), TemplateClassFolder(className), IsTemplateStoreName(className));
 }
 
 void ClearFileValueClassFolder(const CString &className)
 {
-    ClearClassFolder(FileValuesRoot(), FileValueClassFolder(className), className);
+    ClearClassFolder(FileValuesRoot(), FileValueClassFolder(className), IsFileValueClassName(className));
 }
 
 void ClearAllTemplateFolders()

@@ -3,9 +3,12 @@
 // folder per class (an empty class name means the store itself).
 //
 // A class name is used unchanged as (part of) a folder name. Names that
-// cannot be a folder of their own inside a store ("." and "..", names holding
-// '/' or a NUL byte) are refused: creating a folder for them fails with the
-// usual message and clearing them deletes nothing.
+// would not name one folder of its own inside a store are refused: creating
+// a folder for them fails with the usual message and clearing them deletes
+// nothing. In the template store the class folder is "<class>_Template", so
+// only '/' and the NUL byte are refused ("." gives "._Template"); in the
+// file-value store the class name is the folder name, so "." and ".." (the
+// store itself, the host's folder) are refused as well.
 #ifndef TARNIW_PLATFORM_STOREFOLDERS_H
 #define TARNIW_PLATFORM_STOREFOLDERS_H
 
@@ -14,7 +17,11 @@
 // Shown when a store folder cannot be made.
 extern const char *const kDirectoryNotCreated;
 
-bool IsStoreClassName(const CString &className);
+// A class or template name the template store takes: it stays one folder
+// entry inside "<name>_Template" and "<name>.csv".
+bool IsTemplateStoreName(const CString &name);
+// A class name the file-value store takes as its class folder's name.
+bool IsFileValueClassName(const CString &className);
 
 // The host executable's folder, without a separator at the end.
 CString GetExeDirectory();

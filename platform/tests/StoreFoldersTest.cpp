@@ -23,16 +23,19 @@ TEST(StoreFolders, EnsureCreatesOrRefuses)
         const char *name;
         CString className;
         bool bPlainFileRoot;
-        bool bOk;
+        bool bTemplateOk;
+        bool bFileValueOk;
     };
+    // "." and ".." name the store itself or the host's folder as a file-value
+    // class folder; as "._Template" they are ordinary template folders.
     const Case cases[] = {
-        {"plain", "Alpha", false, true},
-        {"empty class", "", false, true},
-        {"dot", ".", false, false},
-        {"dot dot", "..", false, false},
-        {"slash", "a/../../x", false, false},
-        {"nul", CString("a\0b", 3), false, false},
-        {"root is a file", "Alpha", true, false},
+        {"plain", "Alpha", false, true, true},
+        {"empty class", "", false, true, true},
+        {"dot", ".", false, true, false},
+        {"dot dot", "..", false, true, false},
+        {"slash", "a/../../x", false, false, false},
+        {"nul", CString("a\0b", 3), false, false, false},
+        {"root is a file", "Alpha", true, false, false},
     };
     for (const Case &c : cases) {
         for (bool bTemplates : {true, false}) {
@@ -42,9 +45,13 @@ TEST(StoreFolders, EnsureCreatesOrRefuses)
                 base.Write(bTemplates ? "Templates" : "FileValues", "x");
             CString folder;
             const bool ok = bTemplates ? EnsureTemplateFolder(c.className, folder) : EnsureClassFolder(c.className, folder);
-            EXPECT_EQ(ok, c.bOk) << c.name;
-            EXPECT_EQ(IsDirectory(folder), c.bOk) << c.name;
-            const CStringArray expected = c.bOk ? CStringArray() : CStringArray{kDirectoryNotCreated};
+            const bool bOk = bTemplates ? c.bTemplateOk : c.bFileValueOk;
+            EXPECT_EQ(ok, bOk) << c.name;
+            EXPECT_EQ(IsDirectory(folder), bOk) << c.name;
+            if (bOk && bTemplates) {
+                EXPECT_EQ(DirectoryOf(folder), base.Path("Templates")) << c.name;
+            }
+            const CStringArray expected = bOk ? CStringArray() : CStringArray{kDirectoryNotCreated};
             EXPECT_EQ(s.prompts.m_messages, expected) << c.name;
             // Nothing outside the stores.
             EXPECT_FALSE(base.Exists("x")) << c.name;

@@ -196,7 +196,7 @@ void CTemplateDlg::WriteFieldList(const CStringArray &fields, const CString &tem
     CString folder;
     if (!EnsureTemplateFolder(folder))
         return;
-    if (!IsStoreClassName(templateName))
+    if (!IsTemplateStoreName(templateName))
         AfxMessageBox(kFileOpenFailed);
     else if (!IsPlainTemplateTitle(templateName))
         AfxMessageBox(kTemplateNameRefused);
@@ -230,7 +230,7 @@ void CTemplateDlg::LoadTemplate()
         AfxMessageBox(kValuesLesser);
         return;
     }
-    const CString folder = IsStoreClassName(m_strClassName) ? TemplateClassFolder(m_strClassName) : TemplatesRoot();
+    const CString folder = IsTemplateStoreName(m_strClassName) ? TemplateClassFolder(m_strClassName) : TemplatesRoot();
     CString path;
     if (!AskFile(true, kCsvExt, kCsvFilter, folder, path))
         return;

@@ -27,7 +27,7 @@ bool IsPlainTemplateTitle(const CString &title)
 CStringArray ListTemplateTitles(const CString &className)
 {
     CStringArray titles;
-    if (!IsStoreClassName(className))
+    if (!IsTemplateStoreName(className))
         return titles;
     for (const CDirEntry &entry : ListDirectory(TemplateClassFolder(className))) {
         const CString &name = entry.strName;

@@ -165,10 +165,22 @@ TEST(FileOperations, LineWritersAndDirectLoads)
     EXPECT_EQ(f.Seen(), (Lines{"values [a] [b]", "values [c] [d]", "box LoadFile Open Failed !!!!"}));
 }
 
+// "." and ".." would name the file-value store or the host's folder, but
+// inside the template store they give ordinary folders ("._Template").
 TEST(FileOperations, UnsafeClassNamesReachNoPath)
 {
-    for (const CString &name : {CString("."), CString(".."), CString("../x"), CString("a\0b", 3)}) {
-        CDlgFixture f({"A"}, name);
+    struct Case {
+        CString name;
+        const char *templateFolder; // nullptr: refused there too
+    };
+    const Case cases[] = {
+        {".", "Templates/._Template/T.csv"},
+        {"..", "Templates/.._Template/T.csv"},
+        {"../x", nullptr},
+        {CString("a\0b", 3), nullptr},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f({"A"}, c.name);
         f.AddRow(f.dlg.m_lstFileValues, "v", "A");
         const CStringArray lines{"a"};
         f.dlg.SaveFileAsCsv(&lines);
@@ -177,12 +189,13 @@ TEST(FileOperations, UnsafeClassNamesReachNoPath)
         f.dlg.SaveFile();
         f.dlg.WriteFieldList(lines, "T");
         EXPECT_TRUE(f.Prompts().m_requests.empty());
-        EXPECT_EQ(f.Prompts().m_messages, CStringArray(5, "Directory could not be created"));
+        EXPECT_EQ(f.Prompts().m_messages, CStringArray(c.templateFolder ? 4 : 5, "Directory could not be created"));
+        EXPECT_EQ(c.templateFolder && f.base.Exists(c.templateFolder), c.templateFolder != nullptr);
         f.dlg.ClearClassFileValues();
         f.dlg.ClearClassTemplates();
         EXPECT_FALSE(f.base.Exists("x"));
         EXPECT_FALSE(f.base.Exists("FileValues"));
-        EXPECT_FALSE(f.base.Exists("Templates"));
+        EXPECT_EQ(ListDirectory(f.base.Path("Templates")).size(), 0u);
     }
 }
 
