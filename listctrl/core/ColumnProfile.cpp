@@ -61,15 +61,6 @@ CColumnLayout CloseUp(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int
     return layout;
 }
 
-bool CanOpen(const CString &path, const char *mode)
-{
-    std::FILE *f = std::fopen(path.c_str(), mode);
-    if (!f)
-        return false;
-    std::fclose(f);
-    return true;
-}
-
 } // namespace
 
 CString GetListIniPath()
@@ -81,13 +72,14 @@ BOOL ColumnProfileIO(int nMode, const CString &strSection, CString &strValue)
 {
     const CString path = GetListIniPath();
     if (nMode == 1) {
-        if (!CanOpen(path, "a+")) {
+        if (!CanReplaceFile(path)) {
             AfxMessageBox(kMsgFileOpenFailed);
             return FALSE;
         }
         return WritePrivateProfileString(strSection, kColumnProfileKey, strValue, path);
     }
-    if (nMode != 0 || !CanOpen(path, "r+"))
+    // A profile counts only in a file that may be written again.
+    if (nMode != 0 || !CanWriteFile(path))
         return FALSE;
     CString value;
     if (GetPrivateProfileString(strSection, kColumnProfileKey, kProfileNotFound, value, kProfileBufferSize, path) == 0)

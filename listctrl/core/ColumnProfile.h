@@ -27,10 +27,10 @@ constexpr DWORD kColourBufferSize = 512;
 // The INI file beside the host executable.
 CString GetListIniPath();
 
-// Mode 0 reads the section's profile into strValue (FALSE when the file
-// cannot be opened for reading and writing, or holds no profile); mode 1
-// writes strValue as the profile ("File Open Failed" when the file cannot be
-// opened for appending). Other modes do nothing and give FALSE.
+// Mode 0 reads the section's profile into strValue (FALSE when the file is
+// missing or read-only, or holds no profile); mode 1 writes strValue as the
+// profile ("File Open Failed" when the file cannot be replaced, see
+// CanReplaceFile). Other modes do nothing and give FALSE.
 BOOL ColumnProfileIO(int nMode, const CString &strSection, CString &strValue);
 
 // One column to insert, in display order.

@@ -140,67 +140,269 @@ void ClearSubdirectories(const CString &folder)
     });
 }
 
+namespace {
+// The folder a file lies in: "." for a bare name, "/" for one in the root.
+CString FolderOf(const CString &path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? CString("/") : CString(path.substr(0, slash));
+}
+
+bool InGroup(gid_t gid)
+{
+    if (gid == ::getegid())
+        return true;
+    std::vector<gid_t> groups(size_t(std::max(::getgroups(0, nullptr), 0)));
+    groups.resize(size_t(std::max(::getgroups(int(groups.size()), groups.data()), 0)));
+    return std::find(groups.begin(), groups.end(), gid) != groups.end();
+}
+
+// The write bit of the permission class that applies to the process.
+bool ModeGrantsWrite(const struct stat &st)
+{
+    if (st.st_uid == ::geteuid())
+        return (st.st_mode & S_IWUSR) != 0;
+    if (InGroup(st.st_gid))
+        return (st.st_mode & S_IWGRP) != 0;
+    return (st.st_mode & S_IWOTH) != 0;
+}
+
+// See CanWriteFile; st describes path (a file or a folder).
+bool MayWrite(const CString &path, const struct stat &st)
+{
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        return false;
+    if (::geteuid() == 0 && !ModeGrantsWrite(st)) {
+        errno = EACCES;
+        return false;
+    }
+    return true;
+}
+
+constexpr int kMaxLinks = 40;
+
+// The path a symbolic link in the last component leads to, link after link;
+// the last one may name a file that does not exist yet.
+bool FollowLinks(const CString &path, CString &target)
+{
+    target = path;
+    for (int i = 0; i < kMaxLinks; ++i) {
+        struct stat st;
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return true;
+        std::vector<char> buf(size_t(st.st_size > 0 ? st.st_size : 4095) + 1);
+        const ssize_t n = ::readlink(target.c_str(), buf.data(), buf.size());
+        if (n < 0)
+            return false;
+        if (size_t(n) >= buf.size()) {
+            errno = ENAMETOOLONG;
+            return false;
+        }
+        const CString link(buf.data(), size_t(n));
+        target = link[0] == '/' ? link : CString(FolderOf(target) + "/" + link);
+    }
+    errno = ELOOP;
+    return false;
+}
+
+// What a replacement writes to: the file behind any links, its folder and,
+// when the file is there, what it is.
+struct CReplaceTarget
+{
+    CString strPath;
+    CString strFolder;
+    bool bExists = false;
+    struct stat st = {};
+};
+
+bool FindReplaceTarget(const CString &path, CReplaceTarget &target)
+{
+    if (path.IsEmpty()) {
+        errno = ENOENT;
+        return false;
+    }
+    if (!FollowLinks(path, target.strPath))
+        return false;
+    target.strFolder = FolderOf(target.strPath);
+    struct stat folder;
+    if (::stat(target.strFolder.c_str(), &folder) != 0)
+        return false;
+    if (!S_ISDIR(folder.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    if (!MayWrite(target.strFolder, folder))
+        return false;
+    target.bExists = ::lstat(target.strPath.c_str(), &target.st) == 0;
+    if (!target.bExists)
+        return errno == ENOENT;
+    if (!S_ISREG(target.st.st_mode)) {
+        errno = S_ISDIR(target.st.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    return MayWrite(target.strPath, target.st);
+}
+
+// A new file beside the target, as an ordinary new file would be made (0666
+// less the umask, the folder's default access list), under a name that no
+// other writer uses.
+int CreateTemporaryIn(const CString &folder, CString &tmp)
+{
+    static unsigned s_nCounter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tmp.Format("%s/.tarniw-%ld-%u.tmp", folder.c_str(), long(::getpid()), ++s_nCounter);
+        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// The replaced file's owner, group and permission bits, as far as the
+// process may set them (the mode last: a change of owner clears set-id bits).
+void KeepOwnerAndMode(int fd, const struct stat &st)
+{
+    if (::fchown(fd, st.st_uid, st.st_gid) != 0 && ::fchown(fd, uid_t(-1), st.st_gid) != 0) {
+        // Not ours to give away: the file stays the process's own.
+    }
+    ::fchmod(fd, st.st_mode & 07777);
+}
+
+bool WriteAll(int fd, const std::string &bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        done += size_t(n);
+    }
+    return true;
+}
+
+// Makes the rename itself durable. Some file systems cannot flush a folder;
+// the new file is in place by then either way.
+void SyncFolder(const CString &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Opens a regular file for reading, once and without blocking, then lets
+// the descriptor block again as reading expects. -1 with errno otherwise.
+int OpenRegularFile(const CString &path, struct stat &st)
+{
+    if (path.IsEmpty()) {
+        errno = ENOENT;
+        return -1;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    int err = 0;
+    if (::fstat(fd, &st) != 0)
+        err = errno;
+    else if (!S_ISREG(st.st_mode))
+        err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    else if (const int flags = ::fcntl(fd, F_GETFL); flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        err = errno;
+    if (err) {
+        ::close(fd);
+        errno = err;
+        return -1;
+    }
+    return fd;
+}
+}
+
+bool CanWriteFile(const CString &path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && MayWrite(path, st);
+}
+
 bool CanReplaceFile(const CString &path)
 {
-    if (path.IsEmpty() || IsDirectory(path))
-        return false;
-    CString dir = DirectoryOf(path);
-    if (dir.IsEmpty())
-        dir = path[0] == '/' ? CString("/") : CString(".");
-    struct stat st;
-    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && ::access(dir.c_str(), W_OK) == 0;
+    CReplaceTarget target;
+    return FindReplaceTarget(path, target);
 }
 
 bool WriteFileAtomically(const CString &path, const std::string &bytes)
 {
-    if (IsDirectory(path))
+    CReplaceTarget target;
+    if (!FindReplaceTarget(path, target))
         return false;
-    CString dir = DirectoryOf(path);
-    if (dir.IsEmpty())
-        dir = path.size() && path[0] == '/' ? CString("/") : CString(".");
-    CString tmpl = dir + "/.tarniw-XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
+    CString tmp;
+    const int fd = CreateTemporaryIn(target.strFolder, tmp);
     if (fd < 0)
         return false;
-    const CString tmp(name.data());
-    // Keep the permissions an ordinary new file would get.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    size_t done = 0;
-    bool ok = true;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (target.bExists)
+        KeepOwnerAndMode(fd, target.st);
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int err = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && ::rename(tmp.c_str(), target.strPath.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        errno = err;
+        return false;
+    }
+    SyncFolder(target.strFolder);
+    return true;
+}
+
+bool ReadWholeFile(const CString &path, std::string &bytes)
+{
+    bytes.clear();
+    struct stat st;
+    const int fd = OpenRegularFile(path, st);
+    if (fd < 0)
+        return false;
+    bytes.reserve(size_t(st.st_size));
+    char buf[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0 && errno == EINTR)
             continue;
-        ok = n > 0;
-        if (ok)
-            done += size_t(n);
+        if (n <= 0) {
+            const int err = errno;
+            ::close(fd);
+            errno = err;
+            return n == 0;
+        }
+        bytes.append(buf, size_t(n));
     }
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(tmp.c_str(), path.c_str()) == 0;
-    if (!ok)
-        ::unlink(tmp.c_str());
-    return ok;
 }
 
 bool CLineReader::Open(const CString &path)
 {
     Close();
-    if (path.IsEmpty() || IsDirectory(path))
-        return false;
-    m_pFile = std::fopen(path.c_str(), "rb");
-    if (!m_pFile)
-        return false;
     struct stat st;
-    if (::fstat(::fileno(m_pFile), &st) != 0 || S_ISDIR(st.st_mode)) {
-        Close();
+    const int fd = OpenRegularFile(path, st);
+    if (fd < 0)
+        return false;
+    m_pFile = ::fdopen(fd, "rb");
+    if (!m_pFile) {
+        ::close(fd);
         return false;
     }
-    m_nSize = S_ISREG(st.st_mode) ? (long long)st.st_size : 0;
+    m_nSize = (long long)st.st_size;
     m_buffer.resize(1 << 17);
     m_nPos = m_nEnd = 0;
     m_nConsumed = 0;

@@ -47,14 +47,34 @@ void DeleteFilesInDirectory(const CString &folder);
 // and removes it when nothing is left in it. Loose files and links stay.
 void ClearSubdirectories(const CString &folder);
 
-// Whether a whole-file replacement of path can be attempted: the path is not
-// a directory and its folder is a writable directory.
+// Whether the process may write an existing regular file. Judged by the
+// kernel (modes, access lists, read-only mounts) and, for root, whom the
+// kernel lets write anything, by the permission bits as they would apply to
+// an ordinary user: the owner's when the process owns the file, the group's
+// when it belongs to the file's group, else the others'. So a read-only file
+// stays read-only for root too.
+bool CanWriteFile(const CString &path);
+
+// Whether WriteFileAtomically may replace path: its folder is a directory
+// the process may write into (by the same rule), and what the path names,
+// after following symbolic links, is missing or a regular file the process
+// may write. False, with errno set, otherwise.
 bool CanReplaceFile(const CString &path);
 
-// Writes the bytes to a temporary file in the target's folder and renames it
-// into place, so a failed write leaves an earlier file as it was. On failure
-// nothing is left behind and false is returned.
+// Replaces the whole file: writes the bytes to a temporary file in the
+// target's folder, flushes it to the disk and renames it into place, then
+// flushes the folder, so that a crash or a failure at any point leaves
+// either the old file or the new one. A symbolic link is written through
+// (the link stays, the file it points to gets the bytes). A file that is
+// there keeps its permission bits and, where the process may set them, its
+// owner and group; a new file gets 0666 less the umask. Refused as
+// CanReplaceFile says. On failure nothing is left behind, the old file is
+// as it was, errno tells why and false is returned.
 bool WriteFileAtomically(const CString &path, const std::string &bytes);
+
+// Reads a whole regular file (opened as CLineReader::Open does). False, with
+// errno set, when it cannot be opened or a read fails.
+bool ReadWholeFile(const CString &path, std::string &bytes);
 
 // Reads a file line by line. A line is everything up to and including its
 // '\n' (so CR LF ends a line as LF does; the CR stays in the line, and the
@@ -72,7 +92,9 @@ public:
     CLineReader(const CLineReader &) = delete;
     CLineReader &operator=(const CLineReader &) = delete;
 
-    // False when the path cannot be opened for reading or is a directory.
+    // Opens the file once, without blocking: false when it cannot be opened
+    // for reading or is not a regular file (a directory, a FIFO, a device,
+    // a socket), so that nothing waits on a writer that never comes.
     bool Open(const CString &path);
     void Close();
     bool IsOpen() const { return m_pFile != nullptr; }
