@@ -2,10 +2,9 @@
 
 #include "platform/core/FileSystem.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
+#include <cerrno>
 #include <strings.h>
-#include <unistd.h>
 
 namespace {
 
@@ -28,16 +27,17 @@ struct Parsed
     CString strValue; // entry value, trimmed
 };
 
+// Lines end at LF, at CR LF or at a lone CR, so that no line end, whatever
+// the file mixes, hides one line inside another.
 std::vector<Line> SplitLines(const std::string &text)
 {
     std::vector<Line> lines;
     size_t pos = 0;
     while (pos < text.size()) {
-        const size_t lf = text.find('\n', pos);
-        const size_t next = lf == std::string::npos ? text.size() : lf + 1;
-        size_t end = lf == std::string::npos ? text.size() : lf;
-        if (end > pos && text[end - 1] == '\r')
-            --end;
+        const size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+        size_t next = end;
+        if (next < text.size())
+            next += text.compare(next, 2, "\r\n") == 0 ? 2 : 1;
         lines.push_back({pos, end, next});
         pos = next;
     }
@@ -110,15 +110,22 @@ Location Find(const std::string &text, const std::vector<Line> &lines, const CSt
     return loc;
 }
 
-bool ReadAll(const CString &strPath, std::string &text)
+// The file's text; empty for a missing file. False when it is there but
+// cannot be read (or is no regular file).
+bool ReadIfPresent(const CString &strPath, std::string &text)
 {
-    if (IsDirectory(strPath))
-        return false;
-    std::ifstream in(strPath, std::ios::binary);
-    if (!in)
-        return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    return ReadWholeFile(strPath, text) || errno == ENOENT;
+}
+
+// A name or value that a write could not give back on reading: a line
+// break would start a new line, and a key holding "=" or starting like a
+// comment or a section header would not read as that key.
+bool CanBeWritten(const CString &strSection, const CString &strKey, const CString &strValue)
+{
+    const CString key = CString(strKey).Trim();
+    const auto hasBreak = [](const CString &text) { return text.find_first_of("\r\n") != std::string::npos; };
+    return !hasBreak(strSection) && !hasBreak(strKey) && !hasBreak(strValue) && key.Find('=') < 0
+        && (key.IsEmpty() || (key[0] != ';' && key[0] != '['));
 }
 
 CString StripQuotes(const CString &value)
@@ -128,11 +135,12 @@ CString StripQuotes(const CString &value)
     return value;
 }
 
-// The line end the file already uses; LF for a new file.
-std::string LineEnd(const std::string &text)
+// The line end the file's first line uses; LF for a new file.
+std::string LineEnd(const std::string &text, const std::vector<Line> &lines)
 {
-    const size_t lf = text.find('\n');
-    return lf != std::string::npos && lf > 0 && text[lf - 1] == '\r' ? "\r\n" : "\n";
+    if (lines.empty() || lines.front().next == lines.front().end)
+        return "\n";
+    return text.substr(lines.front().end, lines.front().next - lines.front().end);
 }
 
 } // namespace
@@ -142,7 +150,7 @@ DWORD GetPrivateProfileString(const CString &strSection, const CString &strKey, 
 {
     CString value = CString(strDefault).TrimRight();
     std::string text;
-    if (ReadAll(strPath, text)) {
+    if (ReadWholeFile(strPath, text)) {
         const Location loc = Find(text, SplitLines(text), strSection, strKey);
         if (loc.nKey >= 0)
             value = StripQuotes(loc.strValue);
@@ -156,13 +164,11 @@ BOOL WritePrivateProfileString(const CString &strSection, const CString &strKey,
                                const CString &strPath)
 {
     std::string text;
-    if (::access(strPath.c_str(), F_OK) == 0) {
-        if (::access(strPath.c_str(), R_OK | W_OK) != 0 || !ReadAll(strPath, text))
-            return FALSE;
-    }
+    if (!CanBeWritten(strSection, strKey, strValue) || !ReadIfPresent(strPath, text))
+        return FALSE;
     const std::vector<Line> lines = SplitLines(text);
     const Location loc = Find(text, lines, strSection, strKey);
-    const std::string eol = LineEnd(text);
+    const std::string eol = LineEnd(text, lines);
     const CString key = CString(strKey).Trim();
 
     std::string result;
@@ -175,7 +181,7 @@ BOOL WritePrivateProfileString(const CString &strSection, const CString &strKey,
         result = text.substr(0, last.next) + (bTerminated ? "" : eol) + key + "=" + strValue + eol
             + text.substr(last.next);
     } else {
-        const bool bTerminated = text.empty() || text.back() == '\n';
+        const bool bTerminated = lines.empty() || lines.back().next != lines.back().end;
         result = text + (bTerminated ? "" : eol) + "[" + CString(strSection).Trim() + "]" + eol + key + "="
             + strValue + eol;
     }

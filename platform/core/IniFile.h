@@ -18,7 +18,11 @@ DWORD GetPrivateProfileString(const CString &strSection, const CString &strKey, 
 
 // Sets KEY of [Section] to the value. A missing file or section is created
 // (a new section goes at the end); a missing key is added after the last
-// entry of the section. FALSE when the file cannot be read or replaced.
+// entry of the section, with the line end the file's first line uses. LF,
+// CR LF and a lone CR all end a line. FALSE when the file cannot be read or
+// replaced (WriteFileAtomically), and for what would not read back as
+// written: a line break in the section, key or value, a key holding "=" or
+// starting with ";" or "[".
 BOOL WritePrivateProfileString(const CString &strSection, const CString &strKey, const CString &strValue,
                                const CString &strPath);
 
