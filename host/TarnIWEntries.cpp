@@ -6,9 +6,11 @@
 #include "filevalues/core/ValidationRun.h"
 #include "filevalues/ui/CValidationDlg.h"
 #include "host/core/CTarnIWEntries.h"
+#include "platform/core/Prompts.h"
 
 #include <exception>
 #include <map>
+#include <new>
 #include <type_traits>
 
 namespace {
@@ -26,17 +28,19 @@ CTarnIWEntries WindowEntries()
 }
 
 // Nothing thrown inside the module reaches the host: an index outside an
-// array (or memory running out) abandons the operation, as it abandons a
-// user action inside the module's windows.
+// array abandons the operation, as it abandons a user action inside the
+// module's windows; memory running out abandons it with a message.
 template <class Fn>
 auto Guarded(Fn fn)
 {
     try {
         return fn();
+    } catch (const std::bad_alloc &) {
+        ReportOutOfMemory();
     } catch (const std::exception &) {
-        if constexpr (!std::is_void_v<decltype(fn())>)
-            return decltype(fn())();
     }
+    if constexpr (!std::is_void_v<decltype(fn())>)
+        return decltype(fn())();
 }
 
 // Raised in place of whatever a host operation threw. Being an invalid

@@ -29,6 +29,17 @@ void AfxMessageBox(const CString &text)
     Prompts().MessageBox(text);
 }
 
+const char *const kOutOfMemory = "Out of memory: the operation was abandoned";
+
+void ReportOutOfMemory() noexcept
+{
+    try {
+        AfxMessageBox(kOutOfMemory);
+    } catch (...) {
+        // Nothing more can be said; the operation is abandoned all the same.
+    }
+}
+
 std::vector<std::pair<CString, CString>> ParseDialogFilter(const CString &filter)
 {
     std::vector<CString> parts;

@@ -50,6 +50,12 @@ IPrompts *InstalledPrompts();
 // The module's message box.
 void AfxMessageBox(const CString &text);
 
+// Shown when memory runs out during an operation, which is then abandoned.
+extern const char *const kOutOfMemory;
+// Shows kOutOfMemory; throws nothing, even when that fails for lack of
+// memory too.
+void ReportOutOfMemory() noexcept;
+
 // The filter's entries as (name, pattern) pairs, in order.
 std::vector<std::pair<CString, CString>> ParseDialogFilter(const CString &filter);
 

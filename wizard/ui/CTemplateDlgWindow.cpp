@@ -1,6 +1,7 @@
 #include "wizard/ui/CTemplateDlgWindow.h"
 
 #include "filterlist/ui/CComboListCtrl.h"
+#include "platform/core/Prompts.h"
 #include "platform/ui/ModuleWindows.h"
 #include "resources/core/Resource.h"
 #include "wizard/core/CTemplateDlg.h"
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QScopedValueRollback>
 #include <QScreen>
+
+#include <new>
 
 CTemplateDlgWindow::CTemplateDlgWindow(CTemplateDlg &dlg)
     : m_dlg(dlg)
@@ -49,6 +52,8 @@ void CTemplateDlgWindow::OnCommand(int nId)
         }
     } catch (const CInvalidArgException &) {
         // A bad index abandons the action; the lists show what it left.
+    } catch (const std::bad_alloc &) {
+        ReportOutOfMemory(); // a file too big for memory; the same
     }
 }
 
