@@ -2,6 +2,8 @@
 // same entry operations as a windowed host, answers the file dialogs from
 // its arguments and prints what the module hands back.
 #include "filevalues/core/CsvLine.h"
+#include "filevalues/core/CsvReaders.h"
+#include "filevalues/core/LineWriters.h"
 #include "host/cli/CCliHost.h"
 #include "host/cli/CCliPrompts.h"
 #include "host/core/CTarnIWEntries.h"
@@ -9,12 +11,14 @@
 #include "platform/core/StoreFolders.h"
 #include "wizard/core/TemplateFile.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <new>
 #include <unistd.h>
 
 namespace {
@@ -38,14 +42,16 @@ Commands:
       Write the lines of stdin to FILE.
   save-csv CLASS NAME, save-dot CLASS NAME
       Write the lines of stdin through the CSV or DOT save dialog, answered
-      with NAME (a relative NAME lies in the class's file-value folder).
+      with NAME, a file in the class's file-value folder.
   clear-templates CLASS | --all
   clear-files CLASS | --all
       Delete the saved templates or file values of a class or of all.
 
-Line problems go to stderr as "line N: <message>: <line>", the module's
-messages as "tarniw-import: <message>". Exit status: 0 done, 1 the module
-reported a failure, 2 usage error.
+Template names and NAMEs stay inside the stores: one holding "/" is refused
+as the module refuses a file it cannot write. Line problems go to stderr as
+"line N: <message>: <line>", the module's messages as "tarniw-import:
+<message>". Exit status: 0 done, 1 the operation failed (its message on
+stderr), 2 usage error.
 )";
 
 struct CArgs
@@ -118,6 +124,16 @@ CStringArray IdentityFields(const CString &className)
     return fields;
 }
 
+// A NAME of the command line answers a save dialog as if typed into it, so
+// it names a file in the dialog's folder, the class folder of its store. A
+// name holding "/" would name a file elsewhere: it is answered with the
+// folder itself ("."), which cannot be written, so that the module refuses
+// it with its own message.
+CString SaveAnswer(const CString &name)
+{
+    return name.Find('/') < 0 ? name : CString(".");
+}
+
 class CCli
 {
 public:
@@ -147,6 +163,15 @@ private:
     {
         m_host.Flush();
         return m_prompts.m_messages.IsEmpty() ? 0 : 1;
+    }
+    // "tarniw-import: <what> <file>: <reason>" on stderr; 1.
+    int Failed(const char *what, const CString &file)
+    {
+        const int err = errno;
+        m_host.Flush();
+        std::fprintf(stderr, "tarniw-import: %s %s: %s\n", what, file.c_str(),
+                     err == EINVAL ? "not a regular file" : std::strerror(err));
+        return 1;
     }
 
     CTemplateDlg m_dlg;
@@ -182,16 +207,14 @@ int CCli::Run(const CArgs &args)
     return it->second.run(args);
 }
 
+// What Load_CSV_File_Directly_From_FileName does, with the file opened here
+// once, so that a file that cannot be read is reported (the entry is silent).
 int CCli::Load(const CArgs &args)
 {
-    const CString className = args.positional.size() > 2 ? args.positional[2] : CString();
-    CLineReader probe;
-    if (!probe.Open(Absolute(args.positional[1]))) {
-        std::fprintf(stderr, "tarniw-import: cannot read %s\n", args.positional[1].c_str());
-        return 1;
-    }
-    probe.Close();
-    m_entries.Load_CSV_File_Directly_From_FileName(&m_host, Absolute(args.positional[1]), className);
+    CLineReader reader;
+    if (!reader.Open(Absolute(args.positional[1])))
+        return Failed("cannot read", args.positional[1]);
+    HandLineValuesToHost(reader, m_host);
     return Status();
 }
 
@@ -250,29 +273,25 @@ int CCli::Template(const CArgs &args)
         std::fputs("tarniw-import: a template needs at least one column entry\n", stderr);
         return 2;
     }
-    m_prompts.QueueAnswer(name + ".csv");
+    m_prompts.QueueAnswer(SaveAnswer(name + ".csv"));
     m_dlg.SaveTemplate();
     return Status();
 }
 
+// What Save_File_As_CSV_From_FileName does (the class plays no part in it),
+// with the outcome kept: the entry fails silently.
 int CCli::Write(const CArgs &args)
 {
     const CStringArray lines = ReadStdinLines();
-    const CString className = args.positional.size() > 2 ? args.positional[2] : CString();
-    const CString path = Absolute(args.positional[1]);
-    m_entries.Save_File_As_CSV_From_FileName(&lines, path, className);
-    CLineReader check;
-    if (!check.Open(path)) {
-        std::fprintf(stderr, "tarniw-import: cannot write %s\n", args.positional[1].c_str());
-        return 1;
-    }
+    if (!WriteLinesFile(Absolute(args.positional[1]), lines))
+        return Failed("cannot write", args.positional[1]);
     return Status();
 }
 
 int CCli::SaveWithDialog(const CArgs &args, bool bDot)
 {
     const CStringArray lines = ReadStdinLines();
-    m_prompts.QueueAnswer(args.positional[2]);
+    m_prompts.QueueAnswer(SaveAnswer(args.positional[2]));
     if (bDot)
         m_entries.Save_File_As_DOT(&lines, args.positional[1]);
     else
@@ -309,5 +328,12 @@ int main(int argc, char **argv)
         return 2;
     }
     CCli cli;
-    return cli.Run(args);
+    try {
+        return cli.Run(args);
+    } catch (const std::bad_alloc &) {
+        ReportOutOfMemory();
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "tarniw-import: the operation was abandoned: %s\n", e.what());
+    }
+    return 1;
 }

@@ -4,7 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define TARNIW_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TARNIW_ADDRESS_SANITIZER 1
+#endif
+#endif
 
 namespace {
 struct CRun {
@@ -12,11 +23,14 @@ struct CRun {
     int status;
 };
 
-CRun Cli(const CTempBase &base, const std::string &args, const std::string &stdinText = std::string())
+// Runs tarniw-import in the base folder; a prefix (a shell command taking
+// the program and its arguments) may run it in special conditions.
+CRun Cli(const CTempBase &base, const std::string &args, const std::string &stdinText = std::string(),
+         const std::string &prefix = std::string())
 {
     const std::string input = base.Write("stdin.txt", stdinText);
-    const std::string command =
-        "'" TARNIW_IMPORT_PATH "' --base '" + base.Dir() + "' " + args + " <'" + input + "' 2>&1";
+    const std::string command = "cd '" + base.Dir() + "' && " + prefix + " '" TARNIW_IMPORT_PATH "' --base '"
+        + base.Dir() + "' " + args + " <'" + input + "' 2>&1";
     CRun run{std::string(), -1};
     if (std::FILE *pipe = ::popen(command.c_str(), "r")) {
         char buf[4096];
@@ -82,4 +96,72 @@ TEST(Cli, Commands)
     }
     EXPECT_FALSE(base.Exists("Templates/Orders_Template"));
     EXPECT_FALSE(base.Exists("FileValues/Orders"));
+}
+
+// Every failed operation exits 1 with its message on stderr; names never
+// reach outside the stores; special files and a memory limit end the
+// operation at once.
+TEST(Cli, FailuresExitNonZeroWithTheirMessage)
+{
+    struct Case {
+        const char *name;
+        std::string args;
+        std::string stdinText;
+        std::string prefix; // a shell command the program runs under
+        std::string out;
+    };
+    CTempBase base;
+    base.Write("d.csv", "1,a\nx\n2,b\n");
+    ::chmod(base.Write("ro.csv", "old\n").c_str(), 0444);
+    ::mkfifo(base.Path("fifo").c_str(), 0644);
+    std::vector<Case> cases = {
+        {"template name leaving the store", "template --name ../evil Orders A", "", "",
+         "tarniw-import: File Open Failed !!!!\n"},
+        {"template name with constants leaving the store", "template --name ../../evil Orders A B~1", "", "",
+         "tarniw-import: Saved TemplateFile Open Failed !!!!\n"},
+        {"absolute template name", "template --name " + base.Path("evil") + " Orders A B~1", "", "",
+         "tarniw-import: Saved TemplateFile Open Failed !!!!\n"},
+        {"saved file name leaving the store", "save-csv Orders ../../evil", "x\n", "",
+         "tarniw-import: SavedFile Open Failed !!!!\n"},
+        {"class naming the host's folder", "save-dot .. evil", "x\n", "",
+         "tarniw-import: Directory could not be created\n"},
+        {"write to a read-only file, also as root", "write ro.csv", "new\n", "",
+         "tarniw-import: cannot write ro.csv: Permission denied\n"},
+        {"write to a device", "write /dev/full", "new\n", "", "tarniw-import: cannot write /dev/full: not a regular file\n"},
+        {"load a FIFO without writer", "load fifo", "", "timeout 10", "tarniw-import: cannot read fifo: not a regular file\n"},
+        {"load a folder", "load FileValues", "", "", "tarniw-import: cannot read FileValues: Is a directory\n"},
+        {"import a data line that is not CSV", "import Orders Template d.csv", "", "",
+         "tarniw-import: Invalid Format:Not a CSV Format\nline 2: Invalid Format:Not a CSV Format: x\n"},
+        {"import through a template line that is not CSV", "import Orders Bad d.csv", "", "",
+         "tarniw-import: Invalid Format:Not a CSV Format\n"},
+    };
+#ifndef TARNIW_ADDRESS_SANITIZER // its allocator ends the program instead of throwing
+    {
+        std::string lines;
+        for (int i = 1; i <= 5000; ++i)
+            lines += std::to_string(i) + ",a\n";
+        ASSERT_EQ(::truncate(base.Write("huge.csv", lines).c_str(), 64LL << 30), 0);
+        cases.push_back({"import a huge file under a memory limit", "import Orders Template huge.csv", "",
+                         "ulimit -v 1000000;", "tarniw-import: Out of memory: the operation was abandoned\n"});
+    }
+#endif
+    // A full disk: a small file system, mounted for the program alone.
+    const std::string mountDisk = "unshare -m sh -c 'mount -t tmpfs -o size=16k tmpfs \"$0\" && exec \"$@\"' disk";
+    ::mkdir(base.Path("disk").c_str(), 0755);
+    if (Cli(base, "--help", "", mountDisk).status == 0) {
+        cases.push_back({"write to a full disk", "write disk/a.csv", std::string(100000, 'x'), mountDisk,
+                         "tarniw-import: cannot write disk/a.csv: No space left on device\n"});
+    } else {
+        std::printf("no small file system can be mounted here: the full-disk case is left out\n");
+    }
+    ASSERT_EQ(Cli(base, "template Orders A B").status, 0);
+    base.Write("Templates/Orders_Template/Bad.csv", "A,B,\nno comma\n");
+    for (const Case &c : cases) {
+        const CRun run = Cli(base, c.args, c.stdinText, c.prefix);
+        EXPECT_EQ(run.out, c.out) << c.name;
+        EXPECT_EQ(run.status, 1) << c.name;
+    }
+    EXPECT_EQ(base.Read("ro.csv"), "old\n");
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(std::string(base.Dir())))
+        EXPECT_EQ(entry.path().filename().string().find("evil"), std::string::npos) << entry.path();
 }

@@ -73,7 +73,8 @@ bool CanReplaceFile(const CString &path);
 bool WriteFileAtomically(const CString &path, const std::string &bytes);
 
 // Reads a whole regular file (opened as CLineReader::Open does). False, with
-// errno set, when it cannot be opened or a read fails.
+// errno set (ENOENT for a missing file), when it cannot be opened or a read
+// fails.
 bool ReadWholeFile(const CString &path, std::string &bytes);
 
 // Reads a file line by line. A line is everything up to and including its
@@ -94,7 +95,8 @@ public:
 
     // Opens the file once, without blocking: false when it cannot be opened
     // for reading or is not a regular file (a directory, a FIFO, a device,
-    // a socket), so that nothing waits on a writer that never comes.
+    // a socket), so that nothing waits on a writer that never comes. errno
+    // then tells why (EISDIR for a directory, EINVAL for the others).
     bool Open(const CString &path);
     void Close();
     bool IsOpen() const { return m_pFile != nullptr; }
