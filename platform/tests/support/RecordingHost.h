@@ -10,6 +10,9 @@
 class CRecordingHost : public CImportHost
 {
 public:
+    // Tests own their hosts and may delete them through this class.
+    virtual ~CRecordingHost() = default;
+
     BOOL AcceptRecord(int nLine, CRecordMap *pRecord) override
     {
         std::string call = "record " + std::to_string(nLine) + ":";
