@@ -160,7 +160,7 @@ private Q_SLOTS:
     {
         CTempBase base;
         CValidationDlg dlg;
-        dlg.ShowResult(Result({"Name"}, "", 2147483647, 2147483647), nullptr);
+        dlg.ShowResult(Result({"Name"}, "", 1073741823, 1073741824), nullptr); // total INT_MAX
         QDialog *pWnd = dlg.GetWindow();
         pWnd->resize(10, 10);
         QTRY_COMPARE(pWnd->size(), pWnd->minimumSize());
