@@ -8,14 +8,32 @@
 #include <strings.h>
 
 namespace {
-// One folder for the whole run; the file in it is rewritten each time.
-const CString &IniPath()
+// One folder for the whole run, removed when the run ends; the file in it
+// is rewritten each time.
+class CRunFolder
 {
-    static const CString path = [] {
+public:
+    CRunFolder()
+    {
         std::string tmpl = (std::filesystem::temp_directory_path() / "tarniw-fuzz-XXXXXX").string();
         FUZZ_CHECK(::mkdtemp(&tmpl[0]) != nullptr);
-        return CString(tmpl + "/f.ini");
-    }();
+        m_folder = tmpl;
+    }
+    ~CRunFolder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_folder, ec);
+    }
+    CString File() const { return CString(m_folder + "/f.ini"); }
+
+private:
+    std::string m_folder;
+};
+
+const CString &IniPath()
+{
+    static const CRunFolder folder;
+    static const CString path = folder.File();
     return path;
 }
 
