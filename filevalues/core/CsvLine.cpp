@@ -1,7 +1,14 @@
 #include "filevalues/core/CsvLine.h"
 
+#include <algorithm>
+
 const char *const kNotCsvFormat = "Invalid Format:Not a CSV Format";
 const char *const kLineTooLong = "Line longer than 16 MiB: skipped";
+
+namespace {
+// Room for the values of most lines, so that the array rarely grows.
+constexpr size_t kFirstRoom = 16;
+}
 
 std::string_view TrimCsvLine(std::string_view line)
 {
@@ -14,25 +21,25 @@ std::string_view TrimCsvLine(std::string_view line)
     return line.substr(begin, end - begin);
 }
 
+size_t CutCsvValues(std::string_view trimmed, CCsvValues &values, size_t nKeep)
+{
+    values.resize(std::min(nKeep, std::max(values.capacity(), kFirstRoom)));
+    const size_t nValues = SplitTrimmedLine(trimmed, values.data(), values.size());
+    if (nValues == kNoComma) {
+        values.clear();
+        return kNoComma;
+    }
+    if (nValues > values.size() && values.size() < nKeep) {
+        values.resize(std::min(nValues, nKeep));
+        SplitTrimmedLine(trimmed, values.data(), values.size());
+    }
+    values.resize(std::min(nValues, nKeep));
+    return nValues;
+}
+
 bool SplitCsvLine(std::string_view line, CCsvValues &values)
 {
-    values.clear();
-    if (line.find(',') == std::string_view::npos)
-        return false;
-    const std::string_view trimmed = TrimCsvLine(line);
-    const char *p = trimmed.data();
-    const char *const end = p + trimmed.size();
-    const char *start = p;
-    for (; p != end; ++p) {
-        if (*p == ',') {
-            if (p != start)
-                values.emplace_back(start, size_t(p - start));
-            start = p + 1;
-        }
-    }
-    if (p != start)
-        values.emplace_back(start, size_t(p - start));
-    return true;
+    return CutCsvValues(TrimCsvLine(line), values) != kNoComma;
 }
 
 BOOL SplitCsvLine(const CString &line, CStringArray &values)

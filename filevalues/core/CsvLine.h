@@ -5,6 +5,7 @@
 #ifndef TARNIW_FILEVALUES_CSVLINE_H
 #define TARNIW_FILEVALUES_CSVLINE_H
 
+#include "filevalues/core/CsvSplit.h"
 #include "tarniw/TarnTypes.h"
 
 #include <string_view>
@@ -19,6 +20,11 @@ std::string_view TrimCsvLine(std::string_view line);
 // False when the line is not CSV. The values are replaced either way.
 bool SplitCsvLine(std::string_view line, CCsvValues &values);
 BOOL SplitCsvLine(const CString &line, CStringArray &values);
+
+// The line rule for a line already trimmed, keeping its first nKeep values
+// in values (all of them by default). Returns how many values the line
+// holds, or kNoComma when it is not CSV.
+size_t CutCsvValues(std::string_view trimmed, CCsvValues &values, size_t nKeep = size_t(-1));
 
 // Copies views into an array of strings, replacing its contents.
 void AssignValues(CStringArray &values, const CCsvValues &views);

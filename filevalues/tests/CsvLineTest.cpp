@@ -34,3 +34,75 @@ TEST(SplitCsvLine, LineRule)
         EXPECT_EQ(std::vector<std::string>(values.begin(), values.end()), c.values) << c.name;
     }
 }
+
+namespace {
+// The line rule written the plain way, byte by byte, as the paths' yardstick.
+std::vector<std::string> PlainSplit(std::string_view line, bool &bCsv)
+{
+    bCsv = line.find(',') != std::string_view::npos;
+    std::vector<std::string> values;
+    std::string value;
+    for (const char c : TrimCsvLine(line)) {
+        if (c != ',')
+            value += c;
+        else if (!value.empty())
+            values.push_back(std::move(value)), value.clear();
+    }
+    if (bCsv && !value.empty())
+        values.push_back(value);
+    return values;
+}
+
+// Restores the path chosen at start when a test ends.
+struct CSplitPathScope
+{
+    ~CSplitPathScope() { UseSplitPath(SplitPathsAvailable().back()); }
+};
+}
+
+// Every path cuts the same values out of lines of every length around the
+// vector widths, with commas at and across the steps' edges, white space
+// at the ends, CR LF, and bytes above 0x7F (which hold ',' | 0x80 too). A
+// reader keeping only the first few values sees the same ones.
+TEST(SplitCsvLine, EveryPathCutsTheSameValues)
+{
+    struct Shape {
+        const char *name;
+        char (*byteAt)(size_t i, size_t n);
+    };
+    const Shape shapes[] = {
+        {"all commas", [](size_t, size_t) { return ','; }},
+        {"comma every third byte", [](size_t i, size_t) { return i % 3 == 2 ? ',' : 'v'; }},
+        {"runs of commas", [](size_t i, size_t) { return i % 7 < 3 ? ',' : 'x'; }},
+        {"commas at step edges", [](size_t i, size_t) { return i % 8 == 7 || i % 16 == 0 || i % 32 == 31 ? ',' : 'a'; }},
+        {"white space at the ends, CR LF", [](size_t i, size_t n) {
+             return i < 2 ? ' ' : i + 2 == n ? '\r' : i + 1 == n ? '\n' : i + 4 >= n ? '\t' : i % 5 == 0 ? ',' : 'b'; }},
+        {"bytes above 0x7f", [](size_t i, size_t) { return char(i % 4 == 1 ? ',' : 0x80 + (i * 37) % 128); }},
+        {"comma | 0x80 and nul bytes", [](size_t i, size_t) { return i % 6 == 0 ? ',' : i % 6 == 3 ? char(0xAC) : '\0'; }},
+        {"white space beside commas", [](size_t i, size_t) { return i % 4 == 0 ? ',' : i % 4 == 1 ? ' ' : 'c'; }},
+        {"one comma at the end", [](size_t i, size_t n) { return i + 1 == n ? ',' : 'd'; }},
+        {"no comma", [](size_t, size_t) { return 'e'; }},
+    };
+    CSplitPathScope scope;
+    for (const Shape &shape : shapes) {
+        for (size_t n = 0; n <= 130; ++n) {
+            std::string line(n, ' ');
+            for (size_t i = 0; i < n; ++i)
+                line[i] = shape.byteAt(i, n);
+            bool bCsv = false;
+            const std::vector<std::string> expected = PlainSplit(line, bCsv);
+            for (const eSplitPath path : SplitPathsAvailable()) {
+                ASSERT_TRUE(UseSplitPath(path));
+                CCsvValues views;
+                EXPECT_EQ(SplitCsvLine(line, views), bCsv) << shape.name << ", length " << n << ", path " << int(path);
+                EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()), expected)
+                    << shape.name << ", length " << n << ", path " << int(path);
+                const size_t nKeep = expected.size() / 2;
+                EXPECT_EQ(CutCsvValues(TrimCsvLine(line), views, nKeep), bCsv ? expected.size() : kNoComma);
+                EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()),
+                          std::vector<std::string>(expected.begin(), expected.begin() + std::ptrdiff_t(bCsv ? nKeep : 0)))
+                    << shape.name << ", length " << n << ", first " << nKeep << ", path " << int(path);
+            }
+        }
+    }
+}
