@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CConversionBookkeeping keep{errors, errorLines, nLastLine};
     const CConversionInput input{columnFields, constants, fields, bWithLineNumbers};
     CString records;
-    const bool bConverted = ConvertRecordLines(reader, input, &host, keep, records);
+    const bool bConverted = ConvertRecordLines(reader, PlanFieldRecords(input), &host, keep, records) == eConversion::Converted;
     for (int nLine : errorLines)
         FUZZ_CHECK(host.m_reported.count(nLine) == 1);
     FUZZ_CHECK(bConverted || records.IsEmpty());

@@ -16,13 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CLineReader reader;
     FUZZ_CHECK(reader.Open(templateFile.Path()));
     CStringArray entries;
-    ReadTemplateEntries(reader, entries);
+    ReadTemplateEntries(reader, entries, "read failed");
     for (const CString &entry : entries)
         FUZZ_CHECK(!entry.IsEmpty() && entry.Find(',') < 0);
 
     FUZZ_CHECK(reader.Open(templateFile.Path()));
     CSavedTemplate tpl;
-    if (!ReadSavedTemplate(reader, tpl))
+    if (!ReadSavedTemplate(reader, tpl, "read failed"))
         return 0;
     size_t nMapped = 0;
     for (const CString &column : tpl.arrColumns)
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CArray<int> errorLines;
     int nLastLine = 0;
     CConversionBookkeeping keep{errors, errorLines, nLastLine};
-    if (!ImportLinesWithTemplate(reader, tpl, &host, records, keep))
+    if (ConvertRecordLines(reader, PlanTemplateRecords(tpl), &host, keep, records) != eConversion::Converted)
         return 0;
     CheckNumberedRecords(records, tpl.arrFieldOrder.size(), errorLines, nLastLine);
     for (int nLine : errorLines)

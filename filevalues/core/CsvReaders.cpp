@@ -8,47 +8,50 @@ void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char
         pHost->ReportLineError(nLine, CString(line), CString(message));
 }
 
-eCsvLine ReadCsvLine(CLineReader &reader, CImportHost *pHost, int &nLine, CCsvValues &values,
-                     std::string_view &line)
+eCsvLine ReadCsvLine(CLineReader &reader, CImportHost *pHost, CCsvLine &line)
 {
     std::string_view raw;
     if (!reader.ReadLine(raw))
-        return eCsvLine::End;
-    ++nLine;
+        return reader.ReadFailed() ? eCsvLine::ReadFailed : eCsvLine::End;
+    ++line.nLine;
     if (reader.LineTooLong()) {
-        line = TrimCsvLine(raw.substr(0, kLongLineShown));
-        ReportLine(pHost, nLine, line, kLineTooLong);
+        line.text = TrimCsvLine(raw.substr(0, kLongLineShown));
+        ReportLine(pHost, line.nLine, line.text, kLineTooLong);
         return eCsvLine::TooLong;
     }
-    line = TrimCsvLine(raw);
-    if (!SplitCsvLine(raw, values)) {
-        ReportLine(pHost, nLine, line, kNotCsvFormat);
+    line.text = TrimCsvLine(raw);
+    line.nValues = CutCsvValues(line.text, line.values, line.nKeep);
+    if (line.nValues == kNoComma) {
+        line.nValues = 0;
+        ReportLine(pHost, line.nLine, line.text, kNotCsvFormat);
         AfxMessageBox(kNotCsvFormat);
         return eCsvLine::NotCsv;
     }
     return eCsvLine::Values;
 }
 
-void HandLineValuesToHost(CLineReader &reader, CImportHost &host)
+bool HandLineValuesToHost(CLineReader &reader, CImportHost &host)
 {
-    int nLine = 0;
-    std::string_view line;
-    CCsvValues views;
+    if (!reader.ReadToEnd())
+        return false;
+    CCsvLine line;
     CStringArray values;
     for (;;) {
-        switch (ReadCsvLine(reader, &host, nLine, views, line)) {
+        switch (ReadCsvLine(reader, &host, line)) {
         case eCsvLine::Values:
-            if (views.empty())
+            if (line.values.empty())
                 break;
-            AssignValues(values, views);
+            AssignValues(values, line.values);
             if (!host.AcceptLineValues(&values))
-                return;
+                return true;
             break;
         case eCsvLine::TooLong:
             break;
         case eCsvLine::NotCsv:
         case eCsvLine::End:
-            return;
+            return true;
+        case eCsvLine::ReadFailed:
+            return false;
         }
     }
 }

@@ -1,8 +1,10 @@
 #include "filevalues/core/RecordConversion.h"
 
-#include "filevalues/core/CsvLine.h"
 #include "filevalues/core/RecordsText.h"
 #include "platform/core/Prompts.h"
+
+#include <algorithm>
+#include <cstring>
 
 const char *const kValuesLesser = "File Values are lesser than the Field Values";
 const char *const kValuesMore = "File Values are more than the Field Values";
@@ -12,55 +14,109 @@ const char *const kNotSelectedFormat = "%s is not selected in Template";
 namespace {
 constexpr int kProgressLines = 4096;
 
-// Where one field's value comes from; neither source means it is left out.
-struct CFieldSource
+char *Copy(char *p, std::string_view text)
 {
-    int nColumn = -1;
-    bool bConstant = false;
-    CString strConstant;
-};
+    std::memcpy(p, text.data(), text.size());
+    return p + text.size();
+}
 
-// The plan is the same for every line, so it is worked out once.
-struct CConversionPlan
+// The line's record, written at p; returns its end. The room before it
+// holds the line's text, the plan's fixed text and kLineNumberRoom more.
+char *WriteRecord(char *p, const CRecordPlan &plan, const CCsvLine &line)
 {
-    std::vector<CFieldSource> sources;
-    int nHighestColumn = -1;
-    // The first constant row without value, when some field has no column.
-    bool bMissingConstant = false;
-    CString strMissingConstant;
-};
+    for (const CRecordPlan::CPiece &piece : plan.pieces) {
+        if (piece.nColumn >= 0) {
+            p = Copy(p, line.values[size_t(piece.nColumn)]);
+            *p++ = ',';
+        }
+        p = Copy(p, piece.strAfter);
+    }
+    if (plan.bLineNumbers)
+        p = WriteLineNumber(p, line.nLine);
+    *p++ = '\n';
+    return p;
+}
 
-CConversionPlan MakePlan(const CConversionInput &input)
+// What a record holds beside the values of its line.
+size_t FixedRoom(const CRecordPlan &plan)
 {
-    CConversionPlan plan;
+    size_t nRoom = kLineNumberRoom + 1;
+    for (const CRecordPlan::CPiece &piece : plan.pieces)
+        nRoom += piece.strAfter.size() + 1;
+    return nRoom;
+}
+
+// How often the most used column is taken (two fields of one name take the
+// same column), so that its line's text bounds the values of a record.
+size_t MostUsesOfAColumn(const CRecordPlan &plan)
+{
+    std::vector<int> columns;
+    for (const CRecordPlan::CPiece &piece : plan.pieces) {
+        if (piece.nColumn >= 0)
+            columns.push_back(piece.nColumn);
+    }
+    std::sort(columns.begin(), columns.end());
+    size_t nMost = columns.empty() ? 0 : 1;
+    for (size_t i = 1, nRun = 1; i < columns.size(); ++i) {
+        nRun = columns[i] == columns[i - 1] ? nRun + 1 : 1;
+        nMost = std::max(nMost, nRun);
+    }
+    return nMost;
+}
+
+// A line short of the values a record needs has its report; else null.
+const char *ShortLineReport(const CRecordPlan &plan, size_t nValues)
+{
+    if (nValues < plan.nExpected)
+        return kValuesLesser;
+    // A later line shorter than the columns that feed fields would give a
+    // record without a value; it is skipped like a short line, with this
+    // one report even when it holds more values than fields.
+    return plan.nHighestColumn >= int(nValues) ? kValuesLesserMapped : nullptr;
+}
+}
+
+void CRecordPlan::AddColumn(int nColumn)
+{
+    pieces.push_back({nColumn, CString()});
+    nHighestColumn = std::max(nHighestColumn, nColumn);
+}
+
+void CRecordPlan::AddConstant(const CString &value)
+{
+    if (pieces.empty())
+        pieces.emplace_back();
+    pieces.back().strAfter.append(value).push_back(',');
+}
+
+CRecordPlan PlanFieldRecords(const CConversionInput &input)
+{
+    CRecordPlan plan;
+    plan.nExpected = input.arrFields.size();
+    plan.bLineNumbers = input.bWithLineNumbers;
+    const CReportRows &constants = input.lstConstants;
     bool bFieldWithoutColumn = false;
     for (const CString &field : input.arrFields) {
-        CFieldSource source;
-        for (int c = 0; c < input.arrColumnFields.GetSize() && source.nColumn < 0; ++c) {
-            if (input.arrColumnFields[size_t(c)] == field)
-                source.nColumn = c;
+        const auto column = std::find(input.arrColumnFields.begin(), input.arrColumnFields.end(), field);
+        if (column != input.arrColumnFields.end()) {
+            plan.AddColumn(int(column - input.arrColumnFields.begin()));
+            continue;
         }
-        if (source.nColumn < 0) {
-            bFieldWithoutColumn = true;
-            for (int r = 0; r < input.lstConstants.GetItemCount() && !source.bConstant; ++r) {
-                if (input.lstConstants.GetItemText(r, 0) == field) {
-                    source.bConstant = true;
-                    source.strConstant = input.lstConstants.GetItemText(r, 1);
-                }
+        bFieldWithoutColumn = true;
+        for (int r = 0; r < constants.GetItemCount(); ++r) {
+            if (constants.GetItemText(r, 0) == field) {
+                plan.AddConstant(constants.GetItemText(r, 1));
+                break;
             }
         }
-        plan.nHighestColumn = std::max(plan.nHighestColumn, source.nColumn);
-        plan.sources.push_back(std::move(source));
     }
-    for (int r = 0; bFieldWithoutColumn && r < input.lstConstants.GetItemCount() && !plan.bMissingConstant; ++r) {
-        if (input.lstConstants.GetItemText(r, 1).IsEmpty()) {
+    for (int r = 0; bFieldWithoutColumn && r < constants.GetItemCount() && !plan.bMissingConstant; ++r) {
+        if (constants.GetItemText(r, 1).IsEmpty()) {
             plan.bMissingConstant = true;
-            plan.strMissingConstant = input.lstConstants.GetItemText(r, 0);
+            plan.strMissingConstant = constants.GetItemText(r, 0);
         }
     }
     return plan;
-}
-
 }
 
 void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_view line)
@@ -69,60 +125,47 @@ void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_vi
     keep.strErrors.append(line).push_back('\n');
 }
 
-bool ConvertRecordLines(CLineReader &reader, const CConversionInput &input, CImportHost *pHost,
-                        CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
+eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CImportHost *pHost,
+                               CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
 {
-    const CConversionPlan plan = MakePlan(input);
-    const size_t nFields = input.arrFields.size();
-    records.clear();
-    CCsvValues values;
-    std::string_view line;
-    int nLine = 0;
+    CRecordsWriter writer(records);
+    const size_t nFixedRoom = FixedRoom(plan);
+    const size_t nLineCopies = MostUsesOfAColumn(plan);
+    CCsvLine line;
+    line.nKeep = size_t(plan.nHighestColumn + 1);
     for (;;) {
-        const eCsvLine read = ReadCsvLine(reader, pHost, nLine, values, line);
+        const eCsvLine read = ReadCsvLine(reader, pHost, line);
         if (read == eCsvLine::End)
-            return true;
-        if (read == eCsvLine::NotCsv) {
-            records.clear();
-            return false;
+            return eConversion::Converted;
+        if (read == eCsvLine::NotCsv || read == eCsvLine::ReadFailed) {
+            writer.Discard();
+            return read == eCsvLine::NotCsv ? eConversion::Abandoned : eConversion::ReadFailed;
         }
-        if (progress && nLine % kProgressLines == 0)
-            progress(reader.BytesRead(), reader.FileSize());
-        if (nLine == kRecordsSampleLines)
-            ReserveForWholeFile(records, nLine, reader.BytesRead(), reader.FileSize());
+        if (line.nLine % kProgressLines == 0) {
+            if (progress)
+                progress(reader.BytesRead(), reader.FileSize());
+            if (line.nLine == CRecordsWriter::kSampleLines)
+                writer.ReserveForWholeFile(line.nLine, reader.BytesRead(), reader.FileSize());
+        }
         if (read == eCsvLine::TooLong) {
-            RememberSkippedLine(keep, nLine, line);
+            RememberSkippedLine(keep, line.nLine, line.text);
             continue;
         }
-        // A later line shorter than the columns that feed fields would give
-        // a record without a value; it is skipped like a short line, with
-        // this one report even when it holds more values than fields.
-        const char *pszShort = values.size() < nFields ? kValuesLesser
-                             : plan.nHighestColumn >= int(values.size()) ? kValuesLesserMapped
-                                                                         : nullptr;
-        if (pszShort) {
-            ReportLine(pHost, nLine, line, pszShort);
-            RememberSkippedLine(keep, nLine, line);
+        if (const char *pszShort = ShortLineReport(plan, line.nValues)) {
+            ReportLine(pHost, line.nLine, line.text, pszShort);
+            RememberSkippedLine(keep, line.nLine, line.text);
             continue;
         }
-        if (values.size() > nFields)
-            ReportLine(pHost, nLine, line, kValuesMore);
+        if (line.nValues > plan.nExpected)
+            ReportLine(pHost, line.nLine, line.text, kValuesMore);
         if (plan.bMissingConstant) {
             CString message;
             message.Format(kNotSelectedFormat, plan.strMissingConstant.c_str());
             AfxMessageBox(message);
-            records.clear();
-            return false;
+            writer.Discard();
+            return eConversion::Abandoned;
         }
-        for (const CFieldSource &source : plan.sources) {
-            if (source.nColumn >= 0)
-                records.append(values[size_t(source.nColumn)]).push_back(',');
-            else if (source.bConstant)
-                records.append(source.strConstant).push_back(',');
-        }
-        if (input.bWithLineNumbers)
-            AppendLineNumber(records, nLine);
-        records.push_back('\n');
-        keep.nLastLine = nLine;
+        writer.Commit(WriteRecord(writer.Room(line.text.size() * nLineCopies + nFixedRoom), plan, line));
+        keep.nLastLine = line.nLine;
     }
 }

@@ -1,22 +1,42 @@
 #include "filevalues/core/RecordsText.h"
 
+#include <algorithm>
 #include <charconv>
 
-void AppendLineNumber(std::string &text, int nLine)
-{
-    char digits[16];
-    const auto res = std::to_chars(digits, digits + sizeof digits, nLine);
-    text.append(digits, size_t(res.ptr - digits));
-    text.push_back(',');
+namespace {
+// How far the room grows at a time: small enough to stay in the cache while
+// it is zeroed and then written.
+constexpr size_t kRoomStep = size_t(64) << 10;
 }
 
-void ReserveForWholeFile(std::string &text, int nLines, long long bytesRead, long long fileSize)
+CRecordsWriter::CRecordsWriter(std::string &text)
+    : m_text(text)
+{
+    m_text.clear();
+}
+
+void CRecordsWriter::MakeRoom(size_t nBytes)
+{
+    const size_t nSize = m_nWritten + std::max(nBytes, kRoomStep);
+    if (nSize > m_text.capacity())
+        m_text.reserve(std::max(nSize, m_text.capacity() * 2));
+    m_text.resize(nSize);
+}
+
+void CRecordsWriter::ReserveForWholeFile(int nLines, long long bytesRead, long long fileSize)
 {
     if (bytesRead <= 0 || fileSize <= bytesRead)
         return;
     const double scale = double(fileSize) / double(bytesRead);
     const double lines = double(nLines) * scale;
-    const double whole = double(text.size()) * scale * 1.25 + lines * 12.0 + 65536.0;
-    if (whole > double(text.capacity()))
-        text.reserve(size_t(whole));
+    const double whole = double(m_nWritten) * scale * 1.25 + lines * 12.0 + 65536.0;
+    if (whole > double(m_text.capacity()))
+        m_text.reserve(size_t(whole));
+}
+
+char *WriteLineNumber(char *p, int nLine)
+{
+    p = std::to_chars(p, p + kLineNumberRoom - 1, nLine).ptr;
+    *p++ = ',';
+    return p;
 }

@@ -35,8 +35,9 @@ void RunCase(const Case &c)
     CLineReader reader;
     ASSERT_TRUE(reader.Open(base.Write("in.csv", c.file)));
     CString records = "stale";
+    const CConversionInput input{c.columnFields, constants, c.fields, c.bWithLineNumbers};
     const bool bConverted =
-        ConvertRecordLines(reader, {c.columnFields, constants, c.fields, c.bWithLineNumbers}, &host, keep, records);
+        ConvertRecordLines(reader, PlanFieldRecords(input), &host, keep, records) == eConversion::Converted;
     EXPECT_EQ(records, c.records) << c.name;
     EXPECT_EQ(bConverted, c.records != "" || c.calls.empty() || c.calls.back().rfind("box ", 0) != 0) << c.name;
     for (const CString &m : scope.prompts.m_messages)
