@@ -21,25 +21,32 @@ std::string_view TrimCsvLine(std::string_view line)
     return line.substr(begin, end - begin);
 }
 
-size_t CutCsvValues(std::string_view trimmed, CCsvValues &values, size_t nKeep)
+CCsvCut CCsvLine::Cut(const char *p, const char *pEnd)
 {
-    values.resize(std::min(nKeep, std::max(values.capacity(), kFirstRoom)));
-    const size_t nValues = SplitTrimmedLine(trimmed, values.data(), values.size());
-    if (nValues == kNoComma) {
-        values.clear();
-        return kNoComma;
+    size_t nRoom = std::min(nKeep, std::max(m_room.size(), kFirstRoom));
+    if (m_room.size() < nRoom)
+        m_room.resize(nRoom);
+    CCsvCut cut = CutCsvLine(p, pEnd, m_room.data(), nRoom);
+    if (cut.nValues != kNoComma && cut.nValues > nRoom && nRoom < nKeep) {
+        nRoom = std::min(cut.nValues, nKeep);
+        m_room.resize(nRoom);
+        cut = CutCsvLine(p, pEnd, m_room.data(), nRoom);
     }
-    if (nValues > values.size() && values.size() < nKeep) {
-        values.resize(std::min(nValues, nKeep));
-        SplitTrimmedLine(trimmed, values.data(), values.size());
-    }
-    values.resize(std::min(nValues, nKeep));
-    return nValues;
+    text = cut.text;
+    nValues = cut.nValues == kNoComma ? 0 : cut.nValues;
+    return cut;
 }
 
 bool SplitCsvLine(std::string_view line, CCsvValues &values)
 {
-    return CutCsvValues(TrimCsvLine(line), values) != kNoComma;
+    values.resize(std::max(values.capacity(), kFirstRoom));
+    CCsvCut cut = CutCsvText(line, values.data(), values.size());
+    if (cut.nValues != kNoComma && cut.nValues > values.size()) {
+        values.resize(cut.nValues);
+        cut = CutCsvText(line, values.data(), values.size());
+    }
+    values.resize(cut.nValues == kNoComma ? 0 : cut.nValues);
+    return cut.nValues != kNoComma;
 }
 
 BOOL SplitCsvLine(const CString &line, CStringArray &values)
@@ -48,11 +55,4 @@ BOOL SplitCsvLine(const CString &line, CStringArray &values)
     const bool bCsv = SplitCsvLine(std::string_view(line), views);
     AssignValues(values, views);
     return bCsv ? TRUE : FALSE;
-}
-
-void AssignValues(CStringArray &values, const CCsvValues &views)
-{
-    values.resize(views.size());
-    for (size_t i = 0; i < views.size(); ++i)
-        values[i].assign(views[i]);
 }

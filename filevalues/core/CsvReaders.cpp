@@ -8,21 +8,45 @@ void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char
         pHost->ReportLineError(nLine, CString(line), CString(message));
 }
 
+namespace {
+// The next line cut straight out of the reader's pending bytes; false when
+// they hold no whole line of at most CLineReader::kMaxLineLength bytes.
+bool CutPendingLine(CLineReader &reader, CCsvLine &line, CCsvCut &cut)
+{
+    const std::string_view pending = reader.Pending();
+    const char *const pEnd = pending.data() + pending.size();
+    cut = line.Cut(pending.data(), pEnd);
+    const size_t nLength = size_t(cut.pEnd - pending.data());
+    if (cut.pEnd == pEnd || nLength > CLineReader::kMaxLineLength)
+        return false;
+    reader.Consume(nLength + 1);
+    return true;
+}
+}
+
 eCsvLine ReadCsvLine(CLineReader &reader, CImportHost *pHost, CCsvLine &line)
 {
-    std::string_view raw;
-    if (!reader.ReadLine(raw))
-        return reader.ReadFailed() ? eCsvLine::ReadFailed : eCsvLine::End;
-    ++line.nLine;
-    if (reader.LineTooLong()) {
-        line.text = TrimCsvLine(raw.substr(0, kLongLineShown));
-        ReportLine(pHost, line.nLine, line.text, kLineTooLong);
-        return eCsvLine::TooLong;
+    CCsvCut cut;
+    bool bCut = CutPendingLine(reader, line, cut);
+    while (!bCut && reader.ReadMore())
+        bCut = CutPendingLine(reader, line, cut);
+    if (!bCut) {
+        // The last line without a line end, a line too long to keep, the
+        // end of the file or a read error: the reader knows them.
+        std::string_view raw;
+        line.ClearValues();
+        if (!reader.ReadLine(raw))
+            return reader.ReadFailed() ? eCsvLine::ReadFailed : eCsvLine::End;
+        if (reader.LineTooLong()) {
+            ++line.nLine;
+            line.text = TrimCsvLine(raw.substr(0, kLongLineShown));
+            ReportLine(pHost, line.nLine, line.text, kLineTooLong);
+            return eCsvLine::TooLong;
+        }
+        cut = line.Cut(raw.data(), raw.data() + raw.size());
     }
-    line.text = TrimCsvLine(raw);
-    line.nValues = CutCsvValues(line.text, line.values, line.nKeep);
-    if (line.nValues == kNoComma) {
-        line.nValues = 0;
+    ++line.nLine;
+    if (cut.nValues == kNoComma) {
         ReportLine(pHost, line.nLine, line.text, kNotCsvFormat);
         AfxMessageBox(kNotCsvFormat);
         return eCsvLine::NotCsv;
@@ -39,9 +63,9 @@ bool HandLineValuesToHost(CLineReader &reader, CImportHost &host)
     for (;;) {
         switch (ReadCsvLine(reader, &host, line)) {
         case eCsvLine::Values:
-            if (line.values.empty())
+            if (line.empty())
                 break;
-            AssignValues(values, line.values);
+            AssignValues(values, line);
             if (!host.AcceptLineValues(&values))
                 return true;
             break;

@@ -11,16 +11,6 @@
 // A line problem for the host, if there is one.
 void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char *message);
 
-// One line as a reader takes it, read after read.
-struct CCsvLine
-{
-    int nLine = 0;             // its number: every line read counts
-    std::string_view text;     // the line trimmed (of a line too long, its start)
-    size_t nValues = 0;        // how many values it holds
-    CCsvValues values;         // the first nKeep of them, views into the line
-    size_t nKeep = size_t(-1); // how many values a reader needs; all by default
-};
-
 enum class eCsvLine
 {
     Values,     // a CSV line: its values and trimmed text

@@ -1,6 +1,7 @@
-// Cutting a line into its values, the heart of every reader: the commas are
-// found 8, 16 or 32 bytes at a time (a portable word-wise path, SSE2 and
-// AVX2), whichever the processor runs. Every path gives the same values.
+// Cutting a line into its values, the heart of every reader: in one pass
+// the line's end, its commas and its trimmed ends are found 8, 16 or 32
+// bytes at a time (a portable word-wise path, SSE2 and AVX2), whichever the
+// processor runs. Every path gives the same result.
 #ifndef TARNIW_FILEVALUES_CSVSPLIT_H
 #define TARNIW_FILEVALUES_CSVSPLIT_H
 
@@ -23,13 +24,23 @@ eSplitPath SplitPathInUse();
 // nothing changes, for one this processor cannot run.
 bool UseSplitPath(eSplitPath path);
 
-// What SplitTrimmedLine returns for a line without any comma.
+// The nValues of a line without any comma: it is not CSV.
 constexpr size_t kNoComma = size_t(-1);
 
-// The values of a line without white space at its ends: the pieces between
-// commas, runs of commas counting as one separator, so that no value is
-// empty. Returns how many there are, or kNoComma, and sets the first nKeep
-// of them (as views into the line) into pKept.
-size_t SplitTrimmedLine(std::string_view trimmed, std::string_view *pKept, size_t nKeep);
+// One line cut by the line rule: trimmed of white space at both ends, cut
+// at commas, runs of commas counting as one separator, so that no value is
+// empty.
+struct CCsvCut
+{
+    const char *pEnd;      // where the line ended: its '\n', or the end of the bytes
+    std::string_view text; // the line trimmed
+    size_t nValues;        // how many values it holds, or kNoComma
+};
+
+// The line that begins at p and ends at its first '\n', or at pEnd when
+// none comes. The first nKeep values go into pKept, as views into the line.
+CCsvCut CutCsvLine(const char *p, const char *pEnd, std::string_view *pKept, size_t nKeep);
+// The same for a whole text taken as one line, line breaks and all.
+CCsvCut CutCsvText(std::string_view text, std::string_view *pKept, size_t nKeep);
 
 #endif

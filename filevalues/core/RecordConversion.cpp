@@ -14,55 +14,81 @@ const char *const kNotSelectedFormat = "%s is not selected in Template";
 namespace {
 constexpr int kProgressLines = 4096;
 
-char *Copy(char *p, std::string_view text)
+// Copies are 16 bytes at a time where the text is short: the bytes after a
+// value are the reader's (CLineReader::kPadding), those after a fixed text
+// are padding of the maker's own, and the room has 16 bytes to spare.
+constexpr size_t kWideCopy = 16;
+static_assert(CLineReader::kPadding >= kWideCopy, "a value's copy may read 16 bytes past it");
+
+char *Copy(char *p, const char *pText, size_t nLength)
 {
-    std::memcpy(p, text.data(), text.size());
-    return p + text.size();
+    if (nLength <= kWideCopy)
+        std::memcpy(p, pText, kWideCopy); // one load and one store
+    else
+        std::memcpy(p, pText, nLength);
+    return p + nLength;
 }
 
-// The line's record, written at p; returns its end. The room before it
-// holds the line's text, the plan's fixed text and kLineNumberRoom more.
-char *WriteRecord(char *p, const CRecordPlan &plan, const CCsvLine &line)
+// Writes the records of a plan straight into the records text.
+class CRecordMaker
 {
-    for (const CRecordPlan::CPiece &piece : plan.pieces) {
-        if (piece.nColumn >= 0) {
-            p = Copy(p, line.values[size_t(piece.nColumn)]);
-            *p++ = ',';
+public:
+    explicit CRecordMaker(const CRecordPlan &plan)
+        : m_bLineNumbers(plan.bLineNumbers)
+    {
+        std::vector<int> columns;
+        for (const CRecordPlan::CPiece &piece : plan.pieces) {
+            m_steps.push_back({piece.nColumn, m_fixed.size(), piece.strAfter.size()});
+            m_fixed += piece.strAfter;
+            if (piece.nColumn >= 0)
+                columns.push_back(piece.nColumn);
         }
-        p = Copy(p, piece.strAfter);
+        m_nFixedRoom = m_fixed.size() + columns.size() + CLineNumberText::kRoom + 1 + kWideCopy;
+        m_fixed.append(kWideCopy, '\0');
+        // Two fields of one name take the same column: the line's text
+        // bounds the values of a record that many times.
+        std::sort(columns.begin(), columns.end());
+        for (size_t i = 0, nRun = 1; i < columns.size(); ++i) {
+            nRun = i > 0 && columns[i] == columns[i - 1] ? nRun + 1 : 1;
+            m_nLineCopies = std::max(m_nLineCopies, nRun);
+        }
     }
-    if (plan.bLineNumbers)
-        p = WriteLineNumber(p, line.nLine);
-    *p++ = '\n';
-    return p;
-}
 
-// What a record holds beside the values of its line.
-size_t FixedRoom(const CRecordPlan &plan)
-{
-    size_t nRoom = kLineNumberRoom + 1;
-    for (const CRecordPlan::CPiece &piece : plan.pieces)
-        nRoom += piece.strAfter.size() + 1;
-    return nRoom;
-}
+    // The line's record, written into the writer's room.
+    void Write(CRecordsWriter &writer, const CCsvLine &line)
+    {
+        char *p = writer.Room(line.text.size() * m_nLineCopies + m_nFixedRoom);
+        for (const CStep &step : m_steps) {
+            if (step.nColumn >= 0) {
+                const std::string_view value = line[size_t(step.nColumn)];
+                p = Copy(p, value.data(), value.size());
+                *p++ = ',';
+            }
+            if (step.nAfterLength)
+                p = Copy(p, m_fixed.data() + step.nAfter, step.nAfterLength);
+        }
+        if (m_bLineNumbers) {
+            m_number.Set(line.nLine);
+            p = m_number.Write(p);
+        }
+        *p++ = '\n';
+        writer.Commit(p);
+    }
 
-// How often the most used column is taken (two fields of one name take the
-// same column), so that its line's text bounds the values of a record.
-size_t MostUsesOfAColumn(const CRecordPlan &plan)
-{
-    std::vector<int> columns;
-    for (const CRecordPlan::CPiece &piece : plan.pieces) {
-        if (piece.nColumn >= 0)
-            columns.push_back(piece.nColumn);
-    }
-    std::sort(columns.begin(), columns.end());
-    size_t nMost = columns.empty() ? 0 : 1;
-    for (size_t i = 1, nRun = 1; i < columns.size(); ++i) {
-        nRun = columns[i] == columns[i - 1] ? nRun + 1 : 1;
-        nMost = std::max(nMost, nRun);
-    }
-    return nMost;
-}
+private:
+    struct CStep
+    {
+        int nColumn;
+        size_t nAfter;
+        size_t nAfterLength;
+    };
+    std::vector<CStep> m_steps;
+    std::string m_fixed; // the constants of every step, then padding
+    size_t m_nFixedRoom = 0;
+    size_t m_nLineCopies = 1;
+    bool m_bLineNumbers;
+    CLineNumberText m_number;
+};
 
 // A line short of the values a record needs has its report; else null.
 const char *ShortLineReport(const CRecordPlan &plan, size_t nValues)
@@ -129,8 +155,7 @@ eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CIm
                                CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
 {
     CRecordsWriter writer(records);
-    const size_t nFixedRoom = FixedRoom(plan);
-    const size_t nLineCopies = MostUsesOfAColumn(plan);
+    CRecordMaker maker(plan);
     CCsvLine line;
     line.nKeep = size_t(plan.nHighestColumn + 1);
     for (;;) {
@@ -165,7 +190,7 @@ eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CIm
             writer.Discard();
             return eConversion::Abandoned;
         }
-        writer.Commit(WriteRecord(writer.Room(line.text.size() * nLineCopies + nFixedRoom), plan, line));
+        maker.Write(writer, line);
         keep.nLastLine = line.nLine;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 namespace {
 // How far the room grows at a time: small enough to stay in the cache while
@@ -34,9 +35,29 @@ void CRecordsWriter::ReserveForWholeFile(int nLines, long long bytesRead, long l
         m_text.reserve(size_t(whole));
 }
 
-char *WriteLineNumber(char *p, int nLine)
+void CLineNumberText::Assign(int nLine)
 {
-    p = std::to_chars(p, p + kLineNumberRoom - 1, nLine).ptr;
-    *p++ = ',';
-    return p;
+    char digits[16];
+    const char *const pEnd = std::to_chars(digits, digits + sizeof digits, nLine).ptr;
+    m_nLength = size_t(pEnd - digits);
+    std::memset(m_digits, '0', sizeof m_digits);
+    std::memcpy(m_digits + kEnd - m_nLength, digits, m_nLength);
+    m_digits[kEnd] = ',';
+    m_nLine = nLine;
+}
+
+void CLineNumberText::Next()
+{
+    ++m_nLine;
+    char *p = m_digits + kEnd - 1;
+    while (*p == '9')
+        *p-- = '0';
+    ++*p;
+    m_nLength = std::max(m_nLength, size_t(m_digits + kEnd - p));
+}
+
+char *CLineNumberText::Write(char *p) const
+{
+    std::memcpy(p, m_digits + kEnd - m_nLength, 16);
+    return p + m_nLength + 1;
 }

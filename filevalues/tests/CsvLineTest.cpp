@@ -97,9 +97,16 @@ TEST(SplitCsvLine, EveryPathCutsTheSameValues)
                 EXPECT_EQ(SplitCsvLine(line, views), bCsv) << shape.name << ", length " << n << ", path " << int(path);
                 EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()), expected)
                     << shape.name << ", length " << n << ", path " << int(path);
+                // As a reader cuts it, the line end and the next line behind it.
                 const size_t nKeep = expected.size() / 2;
-                EXPECT_EQ(CutCsvValues(TrimCsvLine(line), views, nKeep), bCsv ? expected.size() : kNoComma);
-                EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()),
+                const std::string lines = line + "\n" + line + ",x";
+                CCsvLine read;
+                read.nKeep = nKeep;
+                const CCsvCut cut = read.Cut(lines.data(), lines.data() + lines.size());
+                EXPECT_EQ(cut.pEnd, lines.data() + lines.find('\n')) << shape.name << ", length " << n;
+                EXPECT_EQ(cut.nValues, bCsv ? expected.size() : kNoComma) << shape.name << ", length " << n;
+                EXPECT_EQ(read.text, TrimCsvLine(line)) << shape.name << ", length " << n;
+                EXPECT_EQ(std::vector<std::string>(read.begin(), read.end()),
                           std::vector<std::string>(expected.begin(), expected.begin() + std::ptrdiff_t(bCsv ? nKeep : 0)))
                     << shape.name << ", length " << n << ", first " << nKeep << ", path " << int(path);
             }

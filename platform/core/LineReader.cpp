@@ -30,11 +30,9 @@ void CLineReader::Attach(std::FILE *pFile, long long nSize)
     // Unbuffered, a large read goes straight into the reader's buffer.
     std::setvbuf(m_pFile, nullptr, _IONBF, 0);
     m_nSize = nSize;
-    if (m_nCapacity < kReadBlock) {
-        m_pBuffer.reset(new char[kReadBlock]);
-        m_nCapacity = kReadBlock;
-    }
     m_nPos = m_nEnd = 0;
+    if (m_nCapacity < kReadBlock)
+        Grow(kReadBlock);
     m_nConsumed = 0;
     m_bTooLong = m_bAtEnd = m_bFailed = false;
 }
@@ -48,8 +46,11 @@ void CLineReader::Close()
 
 void CLineReader::Grow(size_t nCapacity)
 {
-    std::unique_ptr<char[]> pBuffer(new char[nCapacity]);
-    std::memcpy(pBuffer.get(), m_pBuffer.get() + m_nPos, m_nEnd - m_nPos);
+    // Reads a little past the pending bytes stay inside the buffer.
+    std::unique_ptr<char[]> pBuffer(new char[nCapacity + kPadding]);
+    std::memset(pBuffer.get() + nCapacity, 0, kPadding);
+    if (m_nEnd > m_nPos)
+        std::memcpy(pBuffer.get(), m_pBuffer.get() + m_nPos, m_nEnd - m_nPos);
     m_nEnd -= m_nPos;
     m_nPos = 0;
     m_pBuffer = std::move(pBuffer);
@@ -76,7 +77,7 @@ void CLineReader::MoveToFront()
     }
 }
 
-void CLineReader::ReadMore(size_t nMaxCapacity)
+void CLineReader::Refill(size_t nMaxCapacity)
 {
     MoveToFront();
     if (m_nEnd == m_nCapacity)
@@ -152,9 +153,18 @@ bool CLineReader::ReadLine(std::string_view &line)
             return nPending > 0 && TakeLine(line, nPending);
         if (nPending > kMaxLineLength)
             return SkipLongLine(line);
-        ReadMore(kMaxLineLength + kReadBlock);
+        Refill(kMaxLineLength + kReadBlock);
     }
     return false;
+}
+
+bool CLineReader::ReadMore()
+{
+    const size_t nPending = m_nEnd - m_nPos;
+    if (!m_pFile || m_bAtEnd || nPending > kMaxLineLength)
+        return false;
+    Refill(kMaxLineLength + kReadBlock);
+    return m_nEnd - m_nPos > nPending && !m_bFailed;
 }
 
 bool CLineReader::ReadLine(CString &strLine)

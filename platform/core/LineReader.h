@@ -58,6 +58,26 @@ public:
     bool LineTooLong() const { return m_bTooLong; }
     // Whether a read failed: no line is handed out after it.
     bool ReadFailed() const { return m_bFailed; }
+
+    // For a reader that finds the line ends itself (the CSV readers do, while
+    // they cut the line): the bytes read and not handed out yet. kPadding
+    // more bytes may be read (not used) after them.
+    std::string_view Pending() const
+    {
+        return std::string_view(m_pBuffer.get() + m_nPos, m_nEnd - m_nPos);
+    }
+    static constexpr size_t kPadding = 32;
+    // Reads more after the pending bytes (which may move), while fewer than
+    // kMaxLineLength are pending; false at the end of the file or after a
+    // read error. A line longer than that is ReadLine's.
+    bool ReadMore();
+    // Hands out the next nLength pending bytes as a line.
+    void Consume(size_t nLength)
+    {
+        m_nPos += nLength;
+        m_nConsumed += (long long)nLength;
+        m_bTooLong = false;
+    }
     // Bytes consumed so far (for progress display).
     long long BytesRead() const { return m_nConsumed; }
     long long FileSize() const { return m_nSize; }
@@ -70,7 +90,7 @@ private:
     void MoveToFront();
     // Moves the bytes not yet handed out to the front, grows the buffer when
     // they fill it (up to nMaxCapacity), and reads behind them.
-    void ReadMore(size_t nMaxCapacity);
+    void Refill(size_t nMaxCapacity);
     // One read into the free end of the buffer.
     void Fill();
     void Grow(size_t nCapacity);
@@ -79,7 +99,7 @@ private:
     bool SkipLongLine(std::string_view &line);
 
     std::FILE *m_pFile = nullptr;
-    std::unique_ptr<char[]> m_pBuffer;
+    std::unique_ptr<char[]> m_pBuffer; // m_nCapacity bytes and kPadding more
     size_t m_nCapacity = 0;
     size_t m_nPos = 0;
     size_t m_nEnd = 0;

@@ -340,7 +340,7 @@ void CTemplateDlg::BrowseCsvFile()
     m_lstConstants.DeleteAllItems();
     if (m_pWindow)
         m_pWindow->LockUpdates(true);
-    for (const std::string_view value : line.values)
+    for (const std::string_view value : line)
         m_lstFileValues.InsertItem(m_lstFileValues.GetItemCount(), CString(value));
     if (m_pWindow)
         m_pWindow->LockUpdates(false);

@@ -33,7 +33,7 @@ eTemplateLine NextTemplateLine(CLineReader &reader, CCsvLine &line, CStringArray
 {
     switch (ReadCsvLine(reader, nullptr, line)) {
     case eCsvLine::Values:
-        AssignValues(entries, line.values);
+        AssignValues(entries, line);
         return eTemplateLine::Entries;
     case eCsvLine::TooLong:
         AfxMessageBox(kLineTooLong);
