@@ -41,16 +41,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool bWithLineNumbers = parts.NextByte() % 2 == 0;
     CFuzzPrompts prompts;
 
-    CLineReader reader;
-    FUZZ_CHECK(reader.Open(file.Path()));
-    CCheckingHost host;
-    CString errors;
+    // Every split path converts alike.
+    const CConversionInput input{columnFields, constants, fields, bWithLineNumbers};
+    CString records, errors;
     CArray<int> errorLines;
     int nLastLine = 0;
-    CConversionBookkeeping keep{errors, errorLines, nLastLine};
-    const CConversionInput input{columnFields, constants, fields, bWithLineNumbers};
-    CString records;
-    const bool bConverted = ConvertRecordLines(reader, PlanFieldRecords(input), &host, keep, records) == eConversion::Converted;
+    bool bConverted = false;
+    CCheckingHost host;
+    ForEachSplitPath([&](eSplitPath path) {
+        CLineReader reader;
+        FUZZ_CHECK(reader.Open(file.Path()));
+        CCheckingHost pathHost;
+        CString pathRecords, pathErrors;
+        CArray<int> pathErrorLines;
+        int nPathLastLine = 0;
+        CConversionBookkeeping keep{pathErrors, pathErrorLines, nPathLastLine};
+        const bool bPathConverted =
+            ConvertRecordLines(reader, PlanFieldRecords(input), &pathHost, keep, pathRecords) == eConversion::Converted;
+        if (path == eSplitPath::Portable) {
+            records = pathRecords, errors = pathErrors, errorLines = pathErrorLines, nLastLine = nPathLastLine;
+            bConverted = bPathConverted;
+            host.m_reported = pathHost.m_reported;
+        }
+        FUZZ_CHECK(pathRecords == records && pathErrors == errors && pathErrorLines == errorLines);
+        FUZZ_CHECK(nPathLastLine == nLastLine && bPathConverted == bConverted && pathHost.m_reported == host.m_reported);
+    });
     for (int nLine : errorLines)
         FUZZ_CHECK(host.m_reported.count(nLine) == 1);
     FUZZ_CHECK(bConverted || records.IsEmpty());
