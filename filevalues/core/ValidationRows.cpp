@@ -21,16 +21,36 @@ std::string_view TakeToken(std::string_view &rest)
 
 } // namespace
 
+namespace {
+// The next non-empty comma token of a result line at p, which ends at a line
+// break or a NUL; false at the line's end.
+bool NextToken(const char *&p, std::string_view &token)
+{
+    for (;;) {
+        const char *const pStart = p;
+        while (*p != ',' && *p != '\n' && *p != '\0')
+            ++p;
+        token = std::string_view(pStart, size_t(p - pStart));
+        if (*p == ',')
+            ++p;
+        else if (token.empty())
+            return false;
+        if (!token.empty())
+            return true;
+    }
+}
+}
+
 int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextColour,
             COLORREF *pBackColour, int * /*pImage*/)
 {
     if (!dwData)
         return 0;
     *pBackColour = kValidationBackColour;
-    std::string_view rest(reinterpret_cast<const char *>(dwData));
+    const char *p = reinterpret_cast<const char *>(dwData);
     std::string_view cell;
     for (int i = 0; i <= nColumn; ++i) {
-        if (!NextPiece(rest, ',', cell)) {
+        if (!NextToken(p, cell)) {
             cell = " ";
             break;
         }
@@ -43,24 +63,14 @@ int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextC
     return 1;
 }
 
-void FillRows(CFilterRows &rows, sRowCopies &copies, const CString &strRows)
+void FillRows(CFilterRows &rows, const CString &strRows)
 {
-    rows.DeleteAllItems();
-    copies.aData.clear();
-    copies.pBlock.reset(new char[strRows.size() + 1]);
-    char *pBlock = copies.pBlock.get();
-    std::memcpy(pBlock, strRows.c_str(), strRows.size() + 1);
-    std::replace(pBlock, pBlock + strRows.size(), '\n', '\0');
-
+    std::vector<std::uintptr_t> aData;
     std::string_view rest(strRows);
     std::string_view line;
-    while (NextPiece(rest, '\n', line)) {
-        const auto dwData = reinterpret_cast<std::uintptr_t>(pBlock + (line.data() - strRows.data()));
-        copies.aData.push_back(dwData);
-        const int n = rows.GetItemCount();
-        rows.InsertItem(n);
-        rows.SetItemData(n, dwData);
-    }
+    while (NextPiece(rest, '\n', line))
+        aData.push_back(reinterpret_cast<std::uintptr_t>(line.data()));
+    rows.AssignItemData(std::move(aData));
 }
 
 sCountLabels CountLabels(int nTotal, int nValid, int nError)

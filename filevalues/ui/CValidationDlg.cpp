@@ -23,12 +23,12 @@ CValidationDlg::~CValidationDlg()
         delete m_pWnd;
 }
 
-void CValidationDlg::ShowResult(const sValidationResult &result, CImportHost *pHost)
+void CValidationDlg::ShowResult(sValidationResult &&result, CImportHost *pHost)
 {
     // A run of another class's fields gets its own columns, never the
     // headings of the class before it.
     const bool bRebuild = m_pWnd && result.m_arrColumns != m_arrColumns;
-    m_arrColumns = result.m_arrColumns;
+    m_arrColumns = std::move(result.m_arrColumns);
     if (!m_pWnd && !Create())
         return;
     if (bRebuild) {
@@ -36,7 +36,9 @@ void CValidationDlg::ShowResult(const sValidationResult &result, CImportHost *pH
         m_lstResults->RebuildColumns();
     }
     m_pHost = pHost;
-    m_strRows = result.m_strRows;
+    // The rows point into the old text until they are replaced.
+    m_lstResults->ReplaceRows([](CFilterRows &rows) { rows.DeleteAllItems(); });
+    m_strRows = std::move(result.m_strRows);
     m_nTotal = result.m_nTotal;
     m_nValid = result.m_nValid;
     m_nError = result.m_nError;
@@ -66,7 +68,7 @@ void CValidationDlg::FillList()
 {
     if (!m_lstResults)
         return;
-    m_lstResults->ReplaceRows([this](CFilterRows &rows) { FillRows(rows, m_rowCopies, m_strRows); });
+    m_lstResults->ReplaceRows([this](CFilterRows &rows) { FillRows(rows, m_strRows); });
     const sCountLabels labels = CountLabels(m_nTotal, m_nValid, m_nError);
     m_stTotal->setText(ToDisplay(labels.strTotal));
     m_stValid->setText(ToDisplay(labels.strValid));

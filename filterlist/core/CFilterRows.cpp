@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <string_view>
 
 namespace {
@@ -176,7 +177,7 @@ int CFilterRows::InsertItem(int nPos)
 
     if (nPos == 0 || nPos >= n) {
         Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeInserted, m_nVisible);
-        m_aRows.emplace_back();
+        m_aData.push_back(0);
         m_aVisible.Add(n);
         ++m_nVisible;
         Notify(m_pObserver, &IFilterRowsObserver::RowInserted, m_nVisible - 1);
@@ -185,7 +186,9 @@ int CFilterRows::InsertItem(int nPos)
 
     // A row in the middle: shown rows at or after it move up by one.
     Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeInserted, nPos);
-    m_aRows.insert(m_aRows.begin() + nPos, sColInfo());
+    m_aData.insert(m_aData.begin() + nPos, 0);
+    if (size_t(nPos) < m_aChecked.size())
+        m_aChecked.insert(m_aChecked.begin() + nPos, false);
     for (int &nRow : m_aVisible) {
         if (nRow >= nPos)
             ++nRow;
@@ -204,7 +207,7 @@ BOOL CFilterRows::SetItemData(int nPos, std::uintptr_t dwData)
     int nRow = RowAt(nShown);
     if (nRow < 0)
         return FALSE;
-    if (m_aRows[nRow].dwData != 0) {
+    if (m_aData[size_t(nRow)] != 0) {
         // The newest row has its data already: the position counts as given.
         if (nPos >= m_nVisible)
             return FALSE;
@@ -213,7 +216,7 @@ BOOL CFilterRows::SetItemData(int nPos, std::uintptr_t dwData)
         if (nRow < 0)
             return FALSE;
     }
-    m_aRows[nRow].dwData = dwData;
+    m_aData[size_t(nRow)] = dwData;
 
     if (RowPassesFilters(dwData)) {
         Notify(m_pObserver, &IFilterRowsObserver::RowChanged, nShown);
@@ -229,13 +232,31 @@ BOOL CFilterRows::SetItemData(int nPos, std::uintptr_t dwData)
 std::uintptr_t CFilterRows::GetItemData(int nPos) const
 {
     const int nRow = RowAt(nPos);
-    return nRow < 0 ? 0 : m_aRows[nRow].dwData;
+    return nRow < 0 ? 0 : m_aData[size_t(nRow)];
+}
+
+void CFilterRows::AssignItemData(std::vector<std::uintptr_t> &&aData)
+{
+    BeginReset();
+    m_aData = std::move(aData);
+    m_aChecked.clear();
+    m_aVisible.clear();
+    if (!m_bFiltersActive) {
+        m_aVisible.resize(m_aData.size());
+        std::iota(m_aVisible.begin(), m_aVisible.end(), 0);
+    }
+    for (size_t nRow = 0; m_bFiltersActive && nRow < m_aData.size(); ++nRow) {
+        if (RowPassesFilters(m_aData[nRow]))
+            m_aVisible.push_back(int(nRow));
+    }
+    m_nVisible = m_aVisible.GetSize();
+    EndReset();
 }
 
 BOOL CFilterRows::GetCheck(int nPos) const
 {
     const int nRow = RowAt(nPos);
-    return nRow < 0 ? FALSE : m_aRows[nRow].bChecked;
+    return nRow >= 0 && size_t(nRow) < m_aChecked.size() && m_aChecked[size_t(nRow)] ? TRUE : FALSE;
 }
 
 BOOL CFilterRows::SetCheck(int nPos, BOOL bCheck)
@@ -243,7 +264,9 @@ BOOL CFilterRows::SetCheck(int nPos, BOOL bCheck)
     const int nRow = RowAt(nPos);
     if (nRow < 0)
         return FALSE;
-    m_aRows[nRow].bChecked = bCheck;
+    if (m_aChecked.size() < m_aData.size())
+        m_aChecked.resize(m_aData.size());
+    m_aChecked[size_t(nRow)] = bCheck != FALSE;
     Notify(m_pObserver, &IFilterRowsObserver::RowChanged, nPos);
     return TRUE;
 }
@@ -253,7 +276,8 @@ BOOL CFilterRows::DeleteAllItems()
     BeginReset();
     m_nVisible = 0;
     m_aVisible.RemoveAll();
-    m_aRows.clear();
+    m_aData.clear();
+    m_aChecked.clear();
     EndReset();
     return TRUE;
 }
@@ -270,7 +294,7 @@ CString CFilterRows::GetItemText(int nPos, int nColumn) const
         return CString();
     if (!m_pfnDescriptor)
         return CString("no data descriptor initialised");
-    return CellText(m_aRows[nRow].dwData, DefinitionAt(nColumn));
+    return CellText(m_aData[size_t(nRow)], DefinitionAt(nColumn));
 }
 
 void CFilterRows::ApplyFilters(const CStringArray &aFilterTexts)
@@ -295,12 +319,12 @@ void CFilterRows::ApplyFilters(const CStringArray &aFilterTexts)
     // A filter on a column that was never built tests the text of the
     // filter before it in the row, as the cell text is carried along.
     CString strText;
-    m_aVisible.reserve(m_aRows.size());
+    m_aVisible.reserve(m_aData.size());
     for (int nRow = 0; nRow < GetItemCount(); ++nRow) {
         strText.clear();
         bool bPass = true;
         for (size_t i = 0; bPass && i < m_aFilterCols.size(); ++i) {
-            FetchText(m_aRows[size_t(nRow)].dwData, m_aFilterCols[i], strText);
+            FetchText(m_aData[size_t(nRow)], m_aFilterCols[i], strText);
             bPass = MatchFilter(strText, m_aFilterTexts[i]);
         }
         if (bPass)
@@ -355,7 +379,7 @@ void CFilterRows::SortShownRows()
         return;
     const auto readText = [this](int nRow, CString &strText) {
         strText.clear();
-        FetchText(m_aRows[size_t(nRow)].dwData, m_nSortDef, strText);
+        FetchText(m_aData[size_t(nRow)], m_nSortDef, strText);
     };
     BeginReset();
     m_aVisible = WithKey(m_sort.nSortType, [&](auto key) {
@@ -370,8 +394,8 @@ int CFilterRows::CompareVisibleRows(int nRowA, int nRowB) const
         return 0;
     CString strA;
     CString strB;
-    FetchText(m_aRows.at(size_t(nRowA)).dwData, m_nSortDef, strA);
-    FetchText(m_aRows.at(size_t(nRowB)).dwData, m_nSortDef, strB);
+    FetchText(m_aData.at(size_t(nRowA)), m_nSortDef, strA);
+    FetchText(m_aData.at(size_t(nRowB)), m_nSortDef, strB);
     return m_sort.nSortDir * WithKey(m_sort.nSortType, [&](auto key) {
         using Key = decltype(key);
         return Order(Key::Of(strB), Key::Of(strA));
