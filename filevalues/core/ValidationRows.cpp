@@ -22,13 +22,20 @@ std::string_view TakeToken(std::string_view &rest)
 } // namespace
 
 namespace {
+// Whether a byte ends a token: a comma, or the line's end. Most bytes of a
+// line lie above all three, which one comparison tells.
+bool EndsToken(char c)
+{
+    return static_cast<unsigned char>(c) <= ',' && (c == ',' || c == '\n' || c == '\0');
+}
+
 // The next non-empty comma token of a result line at p, which ends at a line
 // break or a NUL; false at the line's end.
 bool NextToken(const char *&p, std::string_view &token)
 {
     for (;;) {
         const char *const pStart = p;
-        while (*p != ',' && *p != '\n' && *p != '\0')
+        while (!EndsToken(*p))
             ++p;
         token = std::string_view(pStart, size_t(p - pStart));
         if (*p == ',')
@@ -54,12 +61,13 @@ int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextC
             cell = " ";
             break;
         }
-        if (cell == "OK")
+        if (cell[0] == 'O' && cell == "OK")
             *pTextColour = kValidRowColour;
-        else if (cell == "Error")
+        else if (cell[0] == 'E' && cell == "Error")
             *pTextColour = kErrorRowColour;
     }
-    pText->assign(cell);
+    pText->clear(); // then append: cheaper than assign for a short cell
+    pText->append(cell.data(), cell.size());
     return 1;
 }
 

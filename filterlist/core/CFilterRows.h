@@ -5,6 +5,7 @@
 #ifndef TARNIW_FILTERLIST_CFILTERROWS_H
 #define TARNIW_FILTERLIST_CFILTERROWS_H
 
+#include "filterlist/core/MatchFilter.h"
 #include "tarniw/TarnTypes.h"
 
 #include <cstdint>
@@ -145,6 +146,8 @@ private:
     int m_nVisible = 0;
     CArray<int> m_aFilterCols; // definition index (or display column) per filter
     CStringArray m_aFilterTexts;
+    std::vector<CFilterPattern> m_aFilterPatterns; // the texts, read once
+
     bool m_bFiltersActive = false;
     int m_nSortDef = -1;
     sSortState m_sort;
