@@ -64,9 +64,6 @@ CValidationList &List()
     return list;
 }
 
-// Made before the first benchmark runs, whichever runs first.
-CValidationList &g_list = List();
-
 void RunFilters(benchmark::State &state, const CStringArray &aFilters)
 {
     CFilterRows &rows = List().rows;

@@ -58,9 +58,6 @@ const CBenchBase &Base()
     return base;
 }
 
-// Made before the first benchmark runs, whichever runs first.
-const CBenchBase &g_base = Base();
-
 class CNullHost : public CImportHost
 {
 public:

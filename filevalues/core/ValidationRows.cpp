@@ -71,13 +71,18 @@ int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextC
     return 1;
 }
 
-void FillRows(CFilterRows &rows, const CString &strRows)
+void FillRows(CFilterRows &rows, const CString &strRows, std::vector<std::uintptr_t> &&aLineStarts)
 {
-    std::vector<std::uintptr_t> aData;
-    std::string_view rest(strRows);
-    std::string_view line;
-    while (NextPiece(rest, '\n', line))
-        aData.push_back(reinterpret_cast<std::uintptr_t>(line.data()));
+    std::vector<std::uintptr_t> aData = std::move(aLineStarts);
+    if (aData.empty()) {
+        std::string_view rest(strRows);
+        std::string_view line;
+        while (NextPiece(rest, '\n', line))
+            aData.push_back(std::uintptr_t(line.data() - strRows.data()));
+    }
+    const auto base = reinterpret_cast<std::uintptr_t>(strRows.data());
+    for (std::uintptr_t &data : aData)
+        data += base;
     rows.AssignItemData(std::move(aData));
 }
 

@@ -22,8 +22,9 @@ int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextC
 
 // Replaces the rows by one row per non-empty line of the result text, in
 // order, each pointing at its line: the text is the rows' own copy of the
-// lines, and must outlive them unchanged.
-void FillRows(CFilterRows &rows, const CString &strRows);
+// lines, and must outlive them unchanged. Where the lines begin may be
+// given (offsets into the text, turned into the rows' data in place).
+void FillRows(CFilterRows &rows, const CString &strRows, std::vector<std::uintptr_t> &&aLineStarts = {});
 
 struct sCountLabels
 {

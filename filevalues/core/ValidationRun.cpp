@@ -50,11 +50,12 @@ bool NextPiece(std::string_view &rest, char cSep, std::string_view &piece)
 
 namespace {
 
-// Writes the result lines into a text, each in one piece.
+// Writes the result lines into a text, each in one piece, and notes where
+// each begins.
 class CRowsWriter
 {
 public:
-    explicit CRowsWriter(std::string &rows) : m_writer(rows) {}
+    CRowsWriter(std::string &rows, std::vector<std::uintptr_t> &aStarts) : m_writer(rows), m_aStarts(aStarts) {}
 
     // The pieces of one line, then its line break.
     void Row(std::initializer_list<std::string_view> pieces)
@@ -62,6 +63,7 @@ public:
         size_t nLength = 1;
         for (const std::string_view piece : pieces)
             nLength += piece.size();
+        m_aStarts.push_back(m_writer.Size());
         char *p = m_writer.Room(nLength);
         for (const std::string_view piece : pieces)
             p = Copy(p, piece);
@@ -77,6 +79,7 @@ private:
     }
 
     CRecordsWriter m_writer;
+    std::vector<std::uintptr_t> &m_aStarts;
 };
 
 // Room for the result lines of nRows rows, most often all of it.
@@ -115,7 +118,8 @@ sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *
     std::string_view record;
 
     result.m_strRows.reserve(RowsRoom(strRecords, verdicts, state));
-    CRowsWriter rows(result.m_strRows);
+    result.m_aRowStarts.reserve(size_t(state.nLastLine));
+    CRowsWriter rows(result.m_strRows, result.m_aRowStarts);
     int nRecord = 1;
     for (int nRow = 0; nRow < state.nLastLine; ++nRow) {
         if (nextShort != shortLines.end() && nextShort->first == nRow + 1) {

@@ -42,7 +42,7 @@ void CValidationDlg::ShowResult(sValidationResult &&result, CImportHost *pHost)
     m_nTotal = result.m_nTotal;
     m_nValid = result.m_nValid;
     m_nError = result.m_nError;
-    FillList();
+    FillList(std::move(result.m_aRowStarts));
     PlaceAboveHostWindow(m_pWnd);
     m_pWnd->showNormal();
     m_pWnd->raise();
@@ -64,11 +64,11 @@ BOOL CValidationDlg::Create()
     return TRUE;
 }
 
-void CValidationDlg::FillList()
+void CValidationDlg::FillList(std::vector<std::uintptr_t> &&aRowStarts)
 {
     if (!m_lstResults)
         return;
-    m_lstResults->ReplaceRows([this](CFilterRows &rows) { FillRows(rows, m_strRows); });
+    m_lstResults->ReplaceRows([&](CFilterRows &rows) { FillRows(rows, m_strRows, std::move(aRowStarts)); });
     const sCountLabels labels = CountLabels(m_nTotal, m_nValid, m_nError);
     m_stTotal->setText(ToDisplay(labels.strTotal));
     m_stValid->setText(ToDisplay(labels.strValid));

@@ -37,8 +37,9 @@ public:
     // FALSE when there is no Qt application to show it in.
     BOOL Create();
     // Rows and count labels from m_strRows and the counts. The rows point
-    // into m_strRows, the dialog's own copy of the lines.
-    void FillList();
+    // into m_strRows, the dialog's own copy of the lines; where the lines
+    // begin may be known already.
+    void FillList(std::vector<std::uintptr_t> &&aRowStarts = {});
     // Hands the valid records to the host; hides the dialog unless the host
     // refused one.
     void OnContinue();
