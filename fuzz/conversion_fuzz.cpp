@@ -1,11 +1,10 @@
 // The record conversion: every record has the same number of values, each
 // data line becomes at most one record or one skipped line, and a skipped
 // line is always reported to the host.
-#include "FuzzSupport.h"
-
-#include "filevalues/core/RecordConversion.h"
+#include "FuzzConversion.h"
 
 #include <algorithm>
+#include <deque>
 
 namespace {
 CStringArray Lines(const std::string &text)
@@ -43,31 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Every split path converts alike.
     const CConversionInput input{columnFields, constants, fields, bWithLineNumbers};
-    CString records, errors;
-    CArray<int> errorLines;
-    int nLastLine = 0;
-    bool bConverted = false;
-    CCheckingHost host;
-    ForEachSplitPath([&](eSplitPath path) {
-        CLineReader reader;
-        FUZZ_CHECK(reader.Open(file.Path()));
-        CCheckingHost pathHost;
-        CString pathRecords, pathErrors;
-        CArray<int> pathErrorLines;
-        int nPathLastLine = 0;
-        CConversionBookkeeping keep{pathErrors, pathErrorLines, nPathLastLine};
-        const bool bPathConverted =
-            ConvertRecordLines(reader, PlanFieldRecords(input), &pathHost, keep, pathRecords) == eConversion::Converted;
-        if (path == eSplitPath::Portable) {
-            records = pathRecords, errors = pathErrors, errorLines = pathErrorLines, nLastLine = nPathLastLine;
-            bConverted = bPathConverted;
-            host.m_reported = pathHost.m_reported;
-        }
-        FUZZ_CHECK(pathRecords == records && pathErrors == errors && pathErrorLines == errorLines);
-        FUZZ_CHECK(nPathLastLine == nLastLine && bPathConverted == bConverted && pathHost.m_reported == host.m_reported);
+    std::deque<CFuzzConversion> runs;
+    ForEachSplitPath([&](eSplitPath) {
+        runs.emplace_back(file.Path(), PlanFieldRecords(input));
+        FUZZ_CHECK(runs.back().SameAs(runs.front()));
     });
-    for (int nLine : errorLines)
-        FUZZ_CHECK(host.m_reported.count(nLine) == 1);
+    const CString &records = runs.front().strRecords;
+    const bool bConverted = runs.front().result == eConversion::Converted;
     FUZZ_CHECK(bConverted || records.IsEmpty());
     if (records.IsEmpty() || !bWithLineNumbers)
         return 0;
@@ -75,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (char c : records.substr(0, records.find('\n')))
         nValues += c == ',';
     FUZZ_CHECK(nValues >= 1 && nValues - 1 <= fields.size());
-    CheckNumberedRecords(records, nValues - 1, errorLines, nLastLine);
+    CheckNumberedRecords(records, nValues - 1, runs.front().arrErrorLines, runs.front().nLastLine);
     return 0;
 }

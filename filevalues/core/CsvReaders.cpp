@@ -24,6 +24,12 @@ bool CutPendingLine(CLineReader &reader, CCsvLine &line, CCsvCut &cut)
 }
 }
 
+void ReportNotCsv(CImportHost *pHost, int nLine, std::string_view line)
+{
+    ReportLine(pHost, nLine, line, kNotCsvFormat);
+    AfxMessageBox(kNotCsvFormat);
+}
+
 eCsvLine ReadCsvLine(CLineReader &reader, CImportHost *pHost, CCsvLine &line)
 {
     CCsvCut cut;
@@ -47,8 +53,7 @@ eCsvLine ReadCsvLine(CLineReader &reader, CImportHost *pHost, CCsvLine &line)
     }
     ++line.nLine;
     if (cut.nValues == kNoComma) {
-        ReportLine(pHost, line.nLine, line.text, kNotCsvFormat);
-        AfxMessageBox(kNotCsvFormat);
+        ReportNotCsv(pHost, line.nLine, line.text);
         return eCsvLine::NotCsv;
     }
     return eCsvLine::Values;

@@ -10,6 +10,8 @@
 
 // A line problem for the host, if there is one.
 void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char *message);
+// A line that is not CSV, for the host and, in a message box, the user.
+void ReportNotCsv(CImportHost *pHost, int nLine, std::string_view line);
 
 enum class eCsvLine
 {

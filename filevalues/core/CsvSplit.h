@@ -43,4 +43,19 @@ CCsvCut CutCsvLine(const char *p, const char *pEnd, std::string_view *pKept, siz
 // The same for a whole text taken as one line, line breaks and all.
 CCsvCut CutCsvText(std::string_view text, std::string_view *pKept, size_t nKeep);
 
+// One line of many cut by CutCsvLines.
+struct CCsvLineCut
+{
+    const char *pEnd;      // its '\n'
+    std::string_view text; // the line trimmed
+    size_t nValues;        // how many values it holds, or kNoComma
+};
+// The whole lines from p on, one after another as CutCsvLine cuts them, in
+// one call: line i keeps its first nKeep values at pKept + i * nKeep. Stops
+// after nMaxLines lines, before a line longer than nMaxLength (its '\n' not
+// counted) and before one without its '\n' before pEnd. Returns how many
+// lines were cut.
+size_t CutCsvLines(const char *p, const char *pEnd, size_t nKeep, size_t nMaxLength, CCsvLineCut *pLines,
+                   std::string_view *pKept, size_t nMaxLines);
+
 #endif

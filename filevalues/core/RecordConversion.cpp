@@ -14,6 +14,15 @@ const char *const kNotSelectedFormat = "%s is not selected in Template";
 namespace {
 constexpr int kProgressLines = 4096;
 
+// A line as the conversion takes it.
+struct CLineValues
+{
+    int nLine;
+    std::string_view text;             // trimmed
+    size_t nValues;
+    const std::string_view *pValues;   // the first of them, at least up to the plan's highest column
+};
+
 // Copies are 16 bytes at a time where the text is short: the bytes after a
 // value are the reader's (CLineReader::kPadding), those after a fixed text
 // are padding of the maker's own, and the room has 16 bytes to spare.
@@ -55,12 +64,12 @@ public:
     }
 
     // The line's record, written into the writer's room.
-    void Write(CRecordsWriter &writer, const CCsvLine &line)
+    void Write(CRecordsWriter &writer, const CLineValues &line)
     {
         char *p = writer.Room(line.text.size() * m_nLineCopies + m_nFixedRoom);
         for (const CStep &step : m_steps) {
             if (step.nColumn >= 0) {
-                const std::string_view value = line[size_t(step.nColumn)];
+                const std::string_view value = line.pValues[step.nColumn];
                 p = Copy(p, value.data(), value.size());
                 *p++ = ',';
             }
@@ -151,46 +160,115 @@ void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_vi
     keep.strErrors.append(line).push_back('\n');
 }
 
+namespace {
+// Converts the lines of a file one by one, as they come.
+class CLineConverter
+{
+public:
+    CLineConverter(const CRecordPlan &plan, CLineReader &reader, CImportHost *pHost, CConversionBookkeeping &keep,
+                   CString &records, const ConversionProgress &progress)
+        : m_plan(plan), m_reader(reader), m_pHost(pHost), m_keep(keep), m_writer(records), m_maker(plan),
+          m_progress(progress)
+    {
+    }
+
+    // Any line read: the progress, and room for the records of the whole
+    // file once a sample of lines has been read.
+    void Read(int nLine)
+    {
+        if (nLine % kProgressLines != 0)
+            return;
+        if (m_progress)
+            m_progress(m_reader.BytesRead(), m_reader.FileSize());
+        if (nLine == CRecordsWriter::kSampleLines)
+            m_writer.ReserveForWholeFile(nLine, m_reader.BytesRead(), m_reader.FileSize());
+    }
+    // A line too long to read.
+    void Skip(int nLine, std::string_view text) { RememberSkippedLine(m_keep, nLine, text); }
+    // A CSV line; false when the conversion is abandoned, the user told why.
+    bool Take(const CLineValues &line)
+    {
+        if (const char *pszShort = ShortLineReport(m_plan, line.nValues)) {
+            ReportLine(m_pHost, line.nLine, line.text, pszShort);
+            RememberSkippedLine(m_keep, line.nLine, line.text);
+            return true;
+        }
+        if (line.nValues > m_plan.nExpected)
+            ReportLine(m_pHost, line.nLine, line.text, kValuesMore);
+        if (m_plan.bMissingConstant) {
+            CString message;
+            message.Format(kNotSelectedFormat, m_plan.strMissingConstant.c_str());
+            AfxMessageBox(message);
+            return false;
+        }
+        m_maker.Write(m_writer, line);
+        m_keep.nLastLine = line.nLine;
+        return true;
+    }
+    // Nothing converted stays.
+    void Discard() { m_writer.Discard(); }
+
+private:
+    const CRecordPlan &m_plan;
+    CLineReader &m_reader;
+    CImportHost *m_pHost;
+    CConversionBookkeeping &m_keep;
+    CRecordsWriter m_writer;
+    CRecordMaker m_maker;
+    const ConversionProgress &m_progress;
+};
+
+// How many views the lines of one batch keep at most.
+constexpr size_t kBatchValues = 4096;
+}
+
 eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CImportHost *pHost,
                                CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
 {
-    CRecordsWriter writer(records);
-    CRecordMaker maker(plan);
+    CLineConverter converter(plan, reader, pHost, keep, records, progress);
     CCsvLine line;
     line.nKeep = size_t(plan.nHighestColumn + 1);
+    // The whole lines in the reader's buffer are cut many at a time; what
+    // they do not take (the buffer's last, partial line, a line too long,
+    // the end of the file, a read error) is read line by line.
+    const size_t nBatch = std::max<size_t>(1, kBatchValues / std::max<size_t>(1, line.nKeep));
+    std::vector<CCsvLineCut> cuts(nBatch);
+    std::vector<std::string_view> kept(nBatch * line.nKeep);
     for (;;) {
+        const std::string_view pending = reader.Pending();
+        const size_t nCut = CutCsvLines(pending.data(), pending.data() + pending.size(), line.nKeep,
+                                        CLineReader::kMaxLineLength, cuts.data(), kept.data(), nBatch);
+        const char *p = pending.data();
+        for (size_t i = 0; i < nCut; ++i) {
+            const CCsvLineCut &cut = cuts[i];
+            reader.Consume(size_t(cut.pEnd - p) + 1);
+            p = cut.pEnd + 1;
+            converter.Read(++line.nLine);
+            if (cut.nValues == kNoComma) {
+                ReportNotCsv(pHost, line.nLine, cut.text);
+                converter.Discard();
+                return eConversion::Abandoned;
+            }
+            if (!converter.Take({line.nLine, cut.text, cut.nValues, kept.data() + i * line.nKeep})) {
+                converter.Discard();
+                return eConversion::Abandoned;
+            }
+        }
+        if (nCut > 0)
+            continue;
         const eCsvLine read = ReadCsvLine(reader, pHost, line);
         if (read == eCsvLine::End)
             return eConversion::Converted;
         if (read == eCsvLine::NotCsv || read == eCsvLine::ReadFailed) {
-            writer.Discard();
+            converter.Discard();
             return read == eCsvLine::NotCsv ? eConversion::Abandoned : eConversion::ReadFailed;
         }
-        if (line.nLine % kProgressLines == 0) {
-            if (progress)
-                progress(reader.BytesRead(), reader.FileSize());
-            if (line.nLine == CRecordsWriter::kSampleLines)
-                writer.ReserveForWholeFile(line.nLine, reader.BytesRead(), reader.FileSize());
-        }
+        converter.Read(line.nLine);
         if (read == eCsvLine::TooLong) {
-            RememberSkippedLine(keep, line.nLine, line.text);
-            continue;
-        }
-        if (const char *pszShort = ShortLineReport(plan, line.nValues)) {
-            ReportLine(pHost, line.nLine, line.text, pszShort);
-            RememberSkippedLine(keep, line.nLine, line.text);
-            continue;
-        }
-        if (line.nValues > plan.nExpected)
-            ReportLine(pHost, line.nLine, line.text, kValuesMore);
-        if (plan.bMissingConstant) {
-            CString message;
-            message.Format(kNotSelectedFormat, plan.strMissingConstant.c_str());
-            AfxMessageBox(message);
-            writer.Discard();
+            converter.Skip(line.nLine, line.text);
+        } else if (!converter.Take({line.nLine, line.text, line.nValues, line.begin()})) {
+            converter.Discard();
             return eConversion::Abandoned;
         }
-        maker.Write(writer, line);
-        keep.nLastLine = line.nLine;
     }
 }

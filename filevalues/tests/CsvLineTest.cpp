@@ -113,3 +113,45 @@ TEST(SplitCsvLine, EveryPathCutsTheSameValues)
         }
     }
 }
+
+// Cutting many lines in one call gives each line as cutting it alone does,
+// on every path; it stops before a line too long and before the last one
+// when no line end follows it.
+TEST(CutCsvLines, ManyLinesAsOneAtATime)
+{
+    std::string text;
+    for (size_t n = 0; n <= 70; ++n) {
+        for (size_t i = 0; i < n; ++i)
+            text += i % 9 == 4 ? ',' : i % 23 == 7 ? ' ' : char('a' + i % 26);
+        text += n % 5 == 0 ? ",,x\r\n" : n % 7 == 0 ? "\n" : ",y\n";
+    }
+    text += "no end,x";
+    CSplitPathScope scope;
+    for (const eSplitPath path : SplitPathsAvailable()) {
+        ASSERT_TRUE(UseSplitPath(path));
+        constexpr size_t kKeep = 3;
+        std::vector<CCsvLineCut> lines(1000);
+        std::vector<std::string_view> kept(lines.size() * kKeep);
+        const char *const pEnd = text.data() + text.size();
+        const size_t nLines = CutCsvLines(text.data(), pEnd, kKeep, 60, lines.data(), kept.data(), lines.size());
+        const char *p = text.data();
+        size_t nExpected = 0;
+        for (;; ++nExpected) {
+            std::string_view one[kKeep];
+            const CCsvCut cut = CutCsvLine(p, pEnd, one, kKeep);
+            if (cut.pEnd == pEnd || cut.pEnd - p > 60)
+                break;
+            ASSERT_LT(nExpected, nLines) << int(path);
+            EXPECT_EQ(lines[nExpected].pEnd, cut.pEnd) << int(path);
+            EXPECT_EQ(lines[nExpected].text, cut.text) << int(path);
+            EXPECT_EQ(lines[nExpected].nValues, cut.nValues) << int(path);
+            for (size_t k = 0; cut.nValues != kNoComma && k < std::min(kKeep, cut.nValues); ++k)
+                EXPECT_EQ(kept[nExpected * kKeep + k], one[k]) << int(path);
+            p = cut.pEnd + 1;
+        }
+        EXPECT_EQ(nLines, nExpected) << int(path);
+        EXPECT_GT(nLines, 50u); // the line of 61 bytes stops it
+        EXPECT_EQ(CutCsvLines(text.data(), pEnd, kKeep, 1000, lines.data(), kept.data(), 5), 5u);
+        EXPECT_EQ(CutCsvLines(text.data(), pEnd, kKeep, 1000, lines.data(), kept.data(), lines.size()), 71u);
+    }
+}
