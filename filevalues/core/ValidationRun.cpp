@@ -74,7 +74,8 @@ public:
 private:
     static char *Copy(char *p, std::string_view text)
     {
-        std::memcpy(p, text.data(), text.size());
+        if (!text.empty()) // an empty view may have no data at all
+            std::memcpy(p, text.data(), text.size());
         return p + text.size();
     }
 
