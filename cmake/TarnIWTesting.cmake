@@ -1,6 +1,35 @@
 # Test helpers: GoogleTest for the Qt-free cores, QtTest (offscreen) for widgets.
 # Every test gets its own temporary base folder through the platform layer.
 
+if(TARNIW_BUILD_TESTS)
+  find_package(GTest QUIET)
+  set(TARNIW_GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH
+    "GoogleTest's sources, built with the project where no GoogleTest is installed for its target")
+  if(NOT GTest_FOUND AND EXISTS ${TARNIW_GOOGLETEST_SOURCE_DIR}/CMakeLists.txt)
+    # No GoogleTest for the target system (a cross build): build it from its
+    # sources (Debian: googletest).
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    # It names its targets GTest::gtest, GTest::gtest_main, GTest::gmock.
+    add_subdirectory(${TARNIW_GOOGLETEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  elseif(NOT GTest_FOUND)
+    find_package(GTest REQUIRED)
+  endif()
+endif()
+
+# Under wine the tests share one wine prefix in the build tree, made once
+# before them (wineboot) rather than by the first tests at once.
+set(TARNIW_TEST_WINE OFF)
+if(CMAKE_CROSSCOMPILING_EMULATOR MATCHES "wine")
+  set(TARNIW_TEST_WINE ON)
+  set(TARNIW_WINE_ENVIRONMENT "WINEPREFIX=${PROJECT_BINARY_DIR}/wineprefix;WINEDEBUG=-all")
+  if(TARNIW_BUILD_TESTS)
+    add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init)
+    set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TARNIW_WINE_ENVIRONMENT}"
+      TIMEOUT 300)
+  endif()
+endif()
+
 function(tarniw_add_gtest name)
   if(NOT TARNIW_BUILD_TESTS)
     return()
@@ -9,10 +38,13 @@ function(tarniw_add_gtest name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} tarniw_test_support GTest::gtest_main GTest::gmock)
   add_test(NAME ${name} COMMAND ${name})
+  if(TARNIW_TEST_WINE)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${TARNIW_WINE_ENVIRONMENT}")
+  endif()
 endfunction()
 
 function(tarniw_add_qtest name)
-  if(NOT TARNIW_BUILD_TESTS)
+  if(NOT TARNIW_BUILD_TESTS OR NOT TARNIW_WITH_QT)
     return()
   endif()
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})

@@ -1,13 +1,12 @@
 #include "host/CTarnIWApp.h"
 
+#include "platform/core/Display.h"
 #include "platform/ui/ModuleWindows.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QWidget>
-
-#include <cstdlib>
 
 namespace
 {
@@ -46,7 +45,7 @@ CTarnIWApp::~CTarnIWApp()
 bool CTarnIWApp::InitInstance()
 {
     if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        if (QCoreApplication::instance() || !CanShowWindows())
+        if (QCoreApplication::instance() || !HasDisplay())
             return false;
         m_pApp = new QApplication(m_argc, m_argv);
         QApplication::setQuitOnLastWindowClosed(false);
@@ -57,17 +56,6 @@ bool CTarnIWApp::InitInstance()
         QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, &CloseModuleWindows);
     }
     return true;
-}
-
-bool CTarnIWApp::CanShowWindows()
-{
-    // Making a QApplication without a display would end the host process.
-    for (const char *pszVariable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char *pszValue = std::getenv(pszVariable);
-        if (pszValue && *pszValue)
-            return true;
-    }
-    return false;
 }
 
 BOOL CTarnIWApp::PreTranslateMessage(MSG *pMsg, const std::vector<QWidget *> &moduleWindows)

@@ -44,8 +44,6 @@ public:
     BOOL PreTranslateMessage(MSG *pMsg, const std::vector<QWidget *> &moduleWindows);
 
 private:
-    static bool CanShowWindows();
-
     int m_argc = 1;
     char m_szAppName[8] = "tarniw";
     char *m_argv[2] = {m_szAppName, nullptr};

@@ -9,7 +9,8 @@
 /// the user in message boxes. A class name is the name of the host's record
 /// kind; it names the class's folders in the stores, so "." and "..", names
 /// with "/" and names with a NUL byte are refused with the message "Directory
-/// could not be created".
+/// could not be created"; on Windows also the names Windows cannot hold as a
+/// folder's ("\\", ":", a trailing dot or blank, device names such as CON).
 ///
 /// The stores lie beside the host's executable (or beside the path in the
 /// environment variable `TARNIW_HOST_EXE`): `Templates/<class>_Template/`,
@@ -18,7 +19,8 @@
 /// Display: entries marked "needs a display" show a window or a file dialog.
 /// The module's windows run on the host's QApplication; a host without one
 /// gets one made by the module, which needs `DISPLAY`, `WAYLAND_DISPLAY` or
-/// `QT_QPA_PLATFORM` to be set. Without a display such an entry shows nothing
+/// `QT_QPA_PLATFORM` to be set (on Windows a desktop the process may show
+/// windows on). Without a display such an entry shows nothing
 /// and a file dialog counts as cancelled; message boxes are not shown either.
 /// The other entries work without a display.
 #ifndef TARNIW_TARNIW_H
@@ -45,7 +47,11 @@ struct MSG
 using tarniw::MSG;
 #endif
 
-#if defined(TARNIW_BUILDING_MODULE)
+#if defined(_WIN32) && defined(TARNIW_BUILDING_MODULE)
+#define TARNIW_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define TARNIW_API __declspec(dllimport)
+#elif defined(TARNIW_BUILDING_MODULE)
 #define TARNIW_API __attribute__((visibility("default")))
 #else
 /// Marks the entries the module exports.

@@ -27,17 +27,38 @@
 #include <vector>
 
 // The strings and containers below are passed between host and module as
-// they lie in memory, so both sides must lay them out alike. The module is
-// built with GNU libstdc++ and its C++11 string layout (the default since
-// GCC 5), without libstdc++'s debug containers.
+// they lie in memory, so both sides must lay them out alike: the same C++
+// standard library with the same layout settings. TarnConfig.h, written when
+// the module was configured, records the module's; a host whose own differ
+// stops here.
+#include "tarniw/TarnConfig.h"
+
+#if TARNIW_BUILT_STDLIB == 1
 #if defined(_LIBCPP_VERSION)
 #error "TarnIW: this host is built with LLVM libc++, the module with GNU libstdc++; their std::string, std::vector and std::map differ in layout, so strings and arrays would arrive as garbage. Build the host with libstdc++ (drop -stdlib=libc++)."
 #elif !defined(__GLIBCXX__)
-#error "TarnIW: this host's C++ standard library is not GNU libstdc++, which the module is built with; strings and arrays would arrive as garbage. Build the host with g++ or with clang and libstdc++."
-#elif !_GLIBCXX_USE_CXX11_ABI
+#error "TarnIW: this host's C++ standard library is not GNU libstdc++, which the module is built with; strings and arrays would arrive as garbage. Build the host with g++ or with clang and libstdc++ (or the module with the host's compiler)."
+#elif _GLIBCXX_USE_CXX11_ABI != TARNIW_BUILT_CXX11_ABI && TARNIW_BUILT_CXX11_ABI == 1
 #error "TarnIW: this host is built with _GLIBCXX_USE_CXX11_ABI=0 (the old std::string layout), the module with the C++11 layout; class names and values would arrive as garbage. Remove -D_GLIBCXX_USE_CXX11_ABI=0 from the host's build."
-#elif defined(_GLIBCXX_DEBUG)
+#elif _GLIBCXX_USE_CXX11_ABI != TARNIW_BUILT_CXX11_ABI
+#error "TarnIW: this host is built with the C++11 std::string layout, the module with _GLIBCXX_USE_CXX11_ABI=0 (the old layout); class names and values would arrive as garbage. Build the host with -D_GLIBCXX_USE_CXX11_ABI=0 too."
+#elif defined(_GLIBCXX_DEBUG) && !TARNIW_BUILT_GLIBCXX_DEBUG
 #error "TarnIW: this host is built with _GLIBCXX_DEBUG, whose std::vector and std::map differ in layout from the module's; arrays and maps would arrive as garbage. Build the host without _GLIBCXX_DEBUG (_GLIBCXX_ASSERTIONS is fine)."
+#elif !defined(_GLIBCXX_DEBUG) && TARNIW_BUILT_GLIBCXX_DEBUG
+#error "TarnIW: the module is built with _GLIBCXX_DEBUG, this host without; their std::vector and std::map differ in layout, so arrays and maps would arrive as garbage. Build the host with -D_GLIBCXX_DEBUG too."
+#endif
+#elif TARNIW_BUILT_STDLIB == 2
+#if !defined(_LIBCPP_VERSION)
+#error "TarnIW: the module is built with LLVM libc++, this host with another C++ standard library; strings and arrays would arrive as garbage. Build the host with -stdlib=libc++."
+#elif _LIBCPP_ABI_VERSION != TARNIW_BUILT_LIBCPP_ABI_VERSION
+#error "TarnIW: this host is built with another _LIBCPP_ABI_VERSION than the module; strings and arrays would arrive as garbage. Build both with the same libc++ ABI version."
+#endif
+#elif TARNIW_BUILT_STDLIB == 3
+#if !defined(_MSVC_STL_VERSION)
+#error "TarnIW: the module is built with Microsoft's C++ standard library (MSVC), this host with another; strings and arrays would arrive as garbage. Build the host with MSVC (or clang-cl), or the module with the host's compiler."
+#elif TARNIW_BUILT_ITERATOR_DEBUG_LEVEL >= 0 && _ITERATOR_DEBUG_LEVEL != TARNIW_BUILT_ITERATOR_DEBUG_LEVEL
+#error "TarnIW: this host is built with another _ITERATOR_DEBUG_LEVEL than the module (a Debug host with a Release module, or the other way round); strings and arrays would arrive as garbage. Build host and module in the same configuration."
+#endif
 #endif
 
 /// The import wizard's boundary: the types a host hands to the entries and
@@ -46,12 +67,17 @@ namespace tarniw {
 
 /// A truth value as the entries and CImportHost use it: non-zero is true.
 using BOOL = int;
-/// An unsigned 32-bit value (flags, colours).
+/// An unsigned 32-bit value (flags, colours); on Windows the same type as
+/// the system's own DWORD.
+#if defined(_WIN32)
+using DWORD = unsigned long;
+#else
 using DWORD = std::uint32_t;
+#endif
 /// An unsigned int.
 using UINT = unsigned int;
 /// A colour as 0x00BBGGRR.
-using COLORREF = std::uint32_t;
+using COLORREF = DWORD;
 /// A pointer to a NUL-terminated byte string.
 using LPCSTR = const char *;
 

@@ -2,6 +2,7 @@
 
 #include "platform/core/FileSystem.h"
 #include "platform/core/IniFile.h"
+#include "platform/core/Paths.h"
 #include "platform/core/Prompts.h"
 
 #include <algorithm>

@@ -5,7 +5,6 @@
 #include "TempBase.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -98,7 +97,7 @@ TEST(ColumnProfile, UnwritableFileReportsFileOpenFailed)
     CScriptedPromptsScope scope;
     CScriptedPrompts &prompts = scope.prompts;
     const CString path = base.Write("Tarn_Import_Wizard.ini", "[L]\nCOLUMNPROFILE=0,0,5\n");
-    ::chmod(path.c_str(), 0444); // read-only also when the tests run as root
+    SetReadOnly(path); // read-only also when the tests run as root
     CString value = "1,1,1";
     EXPECT_FALSE(ColumnProfileIO(1, "L", value));
     EXPECT_FALSE(ColumnProfileIO(0, "L", value)); // read-only counts as no profile

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <strings.h>
 
 namespace {
 
@@ -69,9 +68,12 @@ Parsed ParseLine(const std::string &text, const Line &line)
     return p;
 }
 
+// Names compare as the "C" locale's strncasecmp does: ASCII letters alike in
+// either case, every other byte only to itself.
 bool SameName(const CString &a, const CString &b)
 {
-    return a.size() == b.size() && ::strncasecmp(a.data(), b.data(), a.size()) == 0;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // Where a section and one of its keys lie, as line numbers (-1 when absent).

@@ -1,5 +1,7 @@
 #include "platform/core/LineReader.h"
 
+#include "platform/core/FileSystem.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -22,6 +24,17 @@ LineReaderSource g_pfnSource = ReadFromFile;
 void SetLineReaderSource(LineReaderSource pfnSource)
 {
     g_pfnSource = pfnSource ? pfnSource : ReadFromFile;
+}
+
+bool CLineReader::Open(const CString &path)
+{
+    Close();
+    long long nSize = 0;
+    std::FILE *pFile = OpenRegularFileToRead(path, nSize);
+    if (!pFile)
+        return false;
+    Attach(pFile, nSize);
+    return true;
 }
 
 void CLineReader::Attach(std::FILE *pFile, long long nSize)

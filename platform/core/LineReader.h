@@ -1,6 +1,6 @@
 // Reading a file line by line, the way every reader of the module takes its
-// files in. Only Open touches the platform (FileSystem.cpp); the reading
-// itself is the C library's stdio.
+// files in: the C library's stdio on the file that OpenRegularFileToRead
+// (FileSystem.h) opens.
 #ifndef TARNIW_PLATFORM_LINEREADER_H
 #define TARNIW_PLATFORM_LINEREADER_H
 
@@ -36,10 +36,8 @@ public:
     CLineReader(const CLineReader &) = delete;
     CLineReader &operator=(const CLineReader &) = delete;
 
-    // Opens the file once, without blocking: false when it cannot be opened
-    // for reading or is not a regular file (a directory, a FIFO, a device,
-    // a socket), so that nothing waits on a writer that never comes. errno
-    // then tells why (EISDIR for a directory, EINVAL for the others).
+    // Opens the file as OpenRegularFileToRead does (once, without blocking,
+    // only a regular file); false, with errno set, when it cannot.
     bool Open(const CString &path);
     void Close();
     bool IsOpen() const { return m_pFile != nullptr; }
@@ -83,7 +81,7 @@ public:
     long long FileSize() const { return m_nSize; }
 
 private:
-    // Takes over a file Open has opened; nSize is its size at opening.
+    // Takes over a file just opened; nSize is its size at opening.
     void Attach(std::FILE *pFile, long long nSize);
     // Hands out the next nLength bytes as a line.
     bool TakeLine(std::string_view &line, size_t nLength);

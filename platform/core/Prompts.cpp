@@ -1,5 +1,7 @@
 #include "platform/core/Prompts.h"
 
+#include "platform/core/Paths.h"
+
 namespace {
 CScriptedPrompts &DefaultPrompts()
 {
@@ -67,9 +69,7 @@ CString ApplyDefaultExtension(const CString &path, const CString &defExt)
 {
     if (defExt.IsEmpty() || path.IsEmpty())
         return path;
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash))
+    if (FileNameOf(path).find('.') != std::string::npos)
         return path;
     return defExt[0] == '.' ? CString(path + defExt) : CString(path + "." + defExt);
 }
@@ -84,7 +84,7 @@ bool CScriptedPrompts::DoFileDialog(const CFileDialogRequest &request, CFileDial
     if (!answer.bOk)
         return false;
     CString path = answer.strPathName;
-    if (!path.IsEmpty() && path[0] != '/' && !request.strInitialDir.IsEmpty())
+    if (!path.IsEmpty() && RootLength(path) == 0 && !request.strInitialDir.IsEmpty())
         path = request.strInitialDir + "/" + path;
     result.strPathName = request.bOpen ? path : ApplyDefaultExtension(path, request.strDefExt);
     result.nFilterIndex = answer.nFilterIndex;

@@ -1,6 +1,7 @@
 #include "platform/core/StoreFolders.h"
 
 #include "platform/core/FileSystem.h"
+#include "platform/core/Paths.h"
 #include "platform/core/Prompts.h"
 
 const char *const kDirectoryNotCreated = "Directory could not be created";
@@ -31,7 +32,7 @@ void ClearClassFolder(const CString &root, const CString &folder, bool bNameFits
     if (!bNameFits || !IsDirectory(root) || !IsDirectory(folder))
         return;
     DeleteFilesInDirectory(folder);
-    RemoveDirectory(folder);
+    RemoveEmptyDirectory(folder);
 }
 
 void ClearAllClassFolders(const CString &root)
@@ -43,7 +44,7 @@ void ClearAllClassFolders(const CString &root)
 
 bool IsTemplateStoreName(const CString &name)
 {
-    return name.find('/') == std::string::npos && name.find('\0') == std::string::npos;
+    return name.IsEmpty() || CanNameFolderEntry(name);
 }
 
 bool IsFileValueClassName(const CString &className)

@@ -5,10 +5,14 @@
 // A class name is used unchanged as (part of) a folder name. Names that
 // would not name one folder of its own inside a store are refused: creating
 // a folder for them fails with the usual message and clearing them deletes
-// nothing. In the template store the class folder is "<class>_Template", so
-// only '/' and the NUL byte are refused ("." gives "._Template"); in the
-// file-value store the class name is the folder name, so "." and ".." (the
-// store itself, the host's folder) are refused as well.
+// nothing. Refused are the names that cannot name a folder entry
+// (CanNameFolderEntry): on POSIX those with '/' or a NUL byte; on Windows
+// also those with '\', ':' and the other characters Windows does not take,
+// those ending in a dot or a space, and device names such as CON or COM1.
+// In the template store the class folder is "<class>_Template", so on POSIX
+// "." gives the ordinary folder "._Template"; in the file-value store the
+// class name is the folder name, so "." and ".." (the store itself, the
+// host's folder) are refused as well.
 #ifndef TARNIW_PLATFORM_STOREFOLDERS_H
 #define TARNIW_PLATFORM_STOREFOLDERS_H
 

@@ -5,6 +5,7 @@
 #include "filevalues/core/LineWriters.h"
 #include "filevalues/core/RecordConversion.h"
 #include "platform/core/FileSystem.h"
+#include "platform/core/Paths.h"
 #include "platform/core/Prompts.h"
 #include "platform/core/StoreFolders.h"
 #include "wizard/core/SavedTemplateImport.h"
@@ -44,7 +45,7 @@ const CStringArray &LinesOrNone(const CStringArray *pLines)
 // without ".csv".
 CString TitleOf(const CString &path)
 {
-    CString name = path.Mid(int(path.find_last_of('/') + 1));
+    CString name = FileNameOf(path);
     if (name.size() > 4 && name.compare(name.size() - 4, 4, ".csv") == 0)
         name.resize(name.size() - 4);
     return name;
@@ -196,10 +197,10 @@ void CTemplateDlg::WriteFieldList(const CStringArray &fields, const CString &tem
     CString folder;
     if (!EnsureTemplateFolder(folder))
         return;
-    if (!IsTemplateStoreName(templateName))
-        AfxMessageBox(kFileOpenFailed);
-    else if (!IsPlainTemplateTitle(templateName))
+    if (!IsPlainTemplateTitle(templateName))
         AfxMessageBox(kTemplateNameRefused);
+    else if (!IsTemplateStoreName(templateName))
+        AfxMessageBox(kFileOpenFailed);
     else if (!WriteFileAtomically(TemplatePath(folder, templateName), FieldListTemplateText(fields)))
         AfxMessageBox(kFileOpenFailed);
 }

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 using Lines = std::vector<std::string>;
 
 TEST(TemplateStore, WriteFieldList)
@@ -196,10 +193,10 @@ TEST(TemplateStore, LoadSavedFileAndTemplateFailures)
         EXPECT_EQ(f.Seen(), c.seen) << c.name;
     }
     // A listed template that cannot be read.
-    if (::geteuid() == 0)
-        return;
     CDlgFixture f;
-    ::chmod(f.base.Write("Templates/Alpha_Template/T.csv", "A,").c_str(), 0);
+    if (!DenyReading(f.base.Write("Templates/Alpha_Template/T.csv", "A,")))
+        GTEST_SKIP() << "a file cannot be made unreadable here (root reads every file; Windows keeps reading in "
+                        "access lists): the unreadable template is not tried";
     f.Prompts().QueueAnswer(f.base.Write("d.csv", "1,\n"), 1);
     f.dlg.LoadSavedFileAndTemplate();
     EXPECT_EQ(f.Seen(), Lines{"box TemplateFile Open Failed !!!!"});

@@ -26,7 +26,8 @@ run("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 # The layout a host developer relies on.
 foreach(path
     ${LIBDIR}/libtarniw.so.1.0.0 ${LIBDIR}/libtarniw.so.1 ${LIBDIR}/libtarniw.so
-    include/tarniw/TarnIW.h include/tarniw/ImportHost.h include/tarniw/TarnTypes.h include/tarniw/PreTranslateFilter.h
+    include/tarniw/TarnIW.h include/tarniw/ImportHost.h include/tarniw/TarnTypes.h include/tarniw/TarnConfig.h
+    include/tarniw/PreTranslateFilter.h
     ${LIBDIR}/cmake/TarnIW/TarnIWConfig.cmake ${LIBDIR}/cmake/TarnIW/TarnIWConfigVersion.cmake
     ${LIBDIR}/pkgconfig/tarniw.pc share/doc/tarniw/LICENSE)
   if(NOT EXISTS ${prefix}/${path})
