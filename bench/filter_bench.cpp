@@ -51,12 +51,11 @@ struct CValidationList
     {
         rows.SetDataDescriptor(RowText);
         rows.SetColumnLayout(&layout);
-        FillRows(rows, copies, strRows);
+        FillRows(rows, strRows);
     }
     CString strRows = ResultLines();
     CAllColumns layout;
     CFilterRows rows;
-    sRowCopies copies;
 };
 
 CValidationList &List()

@@ -4,6 +4,7 @@
 #ifndef TARNIW_FUZZ_FUZZSUPPORT_H
 #define TARNIW_FUZZ_FUZZSUPPORT_H
 
+#include "filevalues/core/CsvSplit.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/Prompts.h"
 #include "tarniw/ImportHost.h"
@@ -118,6 +119,19 @@ inline void CheckNumberedRecords(std::string_view records, size_t nValues, const
         nPrevious = nLine;
     }
     FUZZ_CHECK(nPrevious == 0 || nPrevious == nLastLine);
+}
+
+// Runs fn(path) with each split path this processor has, in turn, then goes
+// back to the widest: every path must give the same results.
+template <class Fn>
+void ForEachSplitPath(Fn fn)
+{
+    const std::vector<eSplitPath> paths = SplitPathsAvailable();
+    for (const eSplitPath path : paths) {
+        UseSplitPath(path);
+        fn(path);
+    }
+    UseSplitPath(paths.back());
 }
 
 // Scripted prompts for one run, so that messages do not pile up.

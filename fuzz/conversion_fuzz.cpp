@@ -1,11 +1,10 @@
 // The record conversion: every record has the same number of values, each
 // data line becomes at most one record or one skipped line, and a skipped
 // line is always reported to the host.
-#include "FuzzSupport.h"
-
-#include "filevalues/core/RecordConversion.h"
+#include "FuzzConversion.h"
 
 #include <algorithm>
+#include <deque>
 
 namespace {
 CStringArray Lines(const std::string &text)
@@ -41,18 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool bWithLineNumbers = parts.NextByte() % 2 == 0;
     CFuzzPrompts prompts;
 
-    CLineReader reader;
-    FUZZ_CHECK(reader.Open(file.Path()));
-    CCheckingHost host;
-    CString errors;
-    CArray<int> errorLines;
-    int nLastLine = 0;
-    CConversionBookkeeping keep{errors, errorLines, nLastLine};
+    // Every split path converts alike.
     const CConversionInput input{columnFields, constants, fields, bWithLineNumbers};
-    CString records;
-    const bool bConverted = ConvertRecordLines(reader, input, &host, keep, records);
-    for (int nLine : errorLines)
-        FUZZ_CHECK(host.m_reported.count(nLine) == 1);
+    std::deque<CFuzzConversion> runs;
+    ForEachSplitPath([&](eSplitPath) {
+        runs.emplace_back(file.Path(), PlanFieldRecords(input));
+        FUZZ_CHECK(runs.back().SameAs(runs.front()));
+    });
+    const CString &records = runs.front().strRecords;
+    const bool bConverted = runs.front().result == eConversion::Converted;
     FUZZ_CHECK(bConverted || records.IsEmpty());
     if (records.IsEmpty() || !bWithLineNumbers)
         return 0;
@@ -60,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (char c : records.substr(0, records.find('\n')))
         nValues += c == ',';
     FUZZ_CHECK(nValues >= 1 && nValues - 1 <= fields.size());
-    CheckNumberedRecords(records, nValues - 1, errorLines, nLastLine);
+    CheckNumberedRecords(records, nValues - 1, runs.front().arrErrorLines, runs.front().nLastLine);
     return 0;
 }

@@ -1,7 +1,14 @@
 #include "filevalues/core/CsvLine.h"
 
+#include <algorithm>
+
 const char *const kNotCsvFormat = "Invalid Format:Not a CSV Format";
 const char *const kLineTooLong = "Line longer than 16 MiB: skipped";
+
+namespace {
+// Room for the values of most lines, so that the array rarely grows.
+constexpr size_t kFirstRoom = 16;
+}
 
 std::string_view TrimCsvLine(std::string_view line)
 {
@@ -14,25 +21,32 @@ std::string_view TrimCsvLine(std::string_view line)
     return line.substr(begin, end - begin);
 }
 
+CCsvCut CCsvLine::Cut(const char *p, const char *pEnd)
+{
+    size_t nRoom = std::min(nKeep, std::max(m_room.size(), kFirstRoom));
+    if (m_room.size() < nRoom)
+        m_room.resize(nRoom);
+    CCsvCut cut = CutCsvLine(p, pEnd, m_room.data(), nRoom);
+    if (cut.nValues != kNoComma && cut.nValues > nRoom && nRoom < nKeep) {
+        nRoom = std::min(cut.nValues, nKeep);
+        m_room.resize(nRoom);
+        cut = CutCsvLine(p, pEnd, m_room.data(), nRoom);
+    }
+    text = cut.text;
+    nValues = cut.nValues == kNoComma ? 0 : cut.nValues;
+    return cut;
+}
+
 bool SplitCsvLine(std::string_view line, CCsvValues &values)
 {
-    values.clear();
-    if (line.find(',') == std::string_view::npos)
-        return false;
-    const std::string_view trimmed = TrimCsvLine(line);
-    const char *p = trimmed.data();
-    const char *const end = p + trimmed.size();
-    const char *start = p;
-    for (; p != end; ++p) {
-        if (*p == ',') {
-            if (p != start)
-                values.emplace_back(start, size_t(p - start));
-            start = p + 1;
-        }
+    values.resize(std::max(values.capacity(), kFirstRoom));
+    CCsvCut cut = CutCsvText(line, values.data(), values.size());
+    if (cut.nValues != kNoComma && cut.nValues > values.size()) {
+        values.resize(cut.nValues);
+        cut = CutCsvText(line, values.data(), values.size());
     }
-    if (p != start)
-        values.emplace_back(start, size_t(p - start));
-    return true;
+    values.resize(cut.nValues == kNoComma ? 0 : cut.nValues);
+    return cut.nValues != kNoComma;
 }
 
 BOOL SplitCsvLine(const CString &line, CStringArray &values)
@@ -41,11 +55,4 @@ BOOL SplitCsvLine(const CString &line, CStringArray &values)
     const bool bCsv = SplitCsvLine(std::string_view(line), views);
     AssignValues(values, views);
     return bCsv ? TRUE : FALSE;
-}
-
-void AssignValues(CStringArray &values, const CCsvValues &views)
-{
-    values.resize(views.size());
-    for (size_t i = 0; i < views.size(); ++i)
-        values[i].assign(views[i]);
 }

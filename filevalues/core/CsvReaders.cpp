@@ -8,47 +8,79 @@ void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char
         pHost->ReportLineError(nLine, CString(line), CString(message));
 }
 
-eCsvLine ReadCsvLine(CLineReader &reader, CImportHost *pHost, int &nLine, CCsvValues &values,
-                     std::string_view &line)
+namespace {
+// The next line cut straight out of the reader's pending bytes; false when
+// they hold no whole line of at most CLineReader::kMaxLineLength bytes.
+bool CutPendingLine(CLineReader &reader, CCsvLine &line, CCsvCut &cut)
 {
-    std::string_view raw;
-    if (!reader.ReadLine(raw))
-        return eCsvLine::End;
-    ++nLine;
-    if (reader.LineTooLong()) {
-        line = TrimCsvLine(raw.substr(0, kLongLineShown));
-        ReportLine(pHost, nLine, line, kLineTooLong);
-        return eCsvLine::TooLong;
+    const std::string_view pending = reader.Pending();
+    const char *const pEnd = pending.data() + pending.size();
+    cut = line.Cut(pending.data(), pEnd);
+    const size_t nLength = size_t(cut.pEnd - pending.data());
+    if (cut.pEnd == pEnd || nLength > CLineReader::kMaxLineLength)
+        return false;
+    reader.Consume(nLength + 1);
+    return true;
+}
+}
+
+void ReportNotCsv(CImportHost *pHost, int nLine, std::string_view line)
+{
+    ReportLine(pHost, nLine, line, kNotCsvFormat);
+    AfxMessageBox(kNotCsvFormat);
+}
+
+eCsvLine ReadCsvLine(CLineReader &reader, CImportHost *pHost, CCsvLine &line)
+{
+    CCsvCut cut;
+    bool bCut = CutPendingLine(reader, line, cut);
+    while (!bCut && reader.ReadMore())
+        bCut = CutPendingLine(reader, line, cut);
+    if (!bCut) {
+        // The last line without a line end, a line too long to keep, the
+        // end of the file or a read error: the reader knows them.
+        std::string_view raw;
+        line.ClearValues();
+        if (!reader.ReadLine(raw))
+            return reader.ReadFailed() ? eCsvLine::ReadFailed : eCsvLine::End;
+        if (reader.LineTooLong()) {
+            ++line.nLine;
+            line.text = TrimCsvLine(raw.substr(0, kLongLineShown));
+            ReportLine(pHost, line.nLine, line.text, kLineTooLong);
+            return eCsvLine::TooLong;
+        }
+        cut = line.Cut(raw.data(), raw.data() + raw.size());
     }
-    line = TrimCsvLine(raw);
-    if (!SplitCsvLine(raw, values)) {
-        ReportLine(pHost, nLine, line, kNotCsvFormat);
-        AfxMessageBox(kNotCsvFormat);
+    ++line.nLine;
+    if (cut.nValues == kNoComma) {
+        ReportNotCsv(pHost, line.nLine, line.text);
         return eCsvLine::NotCsv;
     }
     return eCsvLine::Values;
 }
 
-void HandLineValuesToHost(CLineReader &reader, CImportHost &host)
+bool HandLineValuesToHost(CLineReader &reader, CImportHost &host)
 {
-    int nLine = 0;
-    std::string_view line;
-    CCsvValues views;
+    if (!reader.ReadToEnd())
+        return false;
+    CCsvLine line;
     CStringArray values;
     for (;;) {
-        switch (ReadCsvLine(reader, &host, nLine, views, line)) {
+        switch (ReadCsvLine(reader, &host, line)) {
         case eCsvLine::Values:
-            if (views.empty())
+            if (line.empty())
                 break;
-            AssignValues(values, views);
+            AssignValues(values, line);
             if (!host.AcceptLineValues(&values))
-                return;
+                return true;
             break;
         case eCsvLine::TooLong:
             break;
         case eCsvLine::NotCsv:
         case eCsvLine::End:
-            return;
+            return true;
+        case eCsvLine::ReadFailed:
+            return false;
         }
     }
 }

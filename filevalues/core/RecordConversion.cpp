@@ -1,8 +1,10 @@
 #include "filevalues/core/RecordConversion.h"
 
-#include "filevalues/core/CsvLine.h"
 #include "filevalues/core/RecordsText.h"
 #include "platform/core/Prompts.h"
+
+#include <algorithm>
+#include <cstring>
 
 const char *const kValuesLesser = "File Values are lesser than the Field Values";
 const char *const kValuesMore = "File Values are more than the Field Values";
@@ -12,55 +14,144 @@ const char *const kNotSelectedFormat = "%s is not selected in Template";
 namespace {
 constexpr int kProgressLines = 4096;
 
-// Where one field's value comes from; neither source means it is left out.
-struct CFieldSource
+// A line as the conversion takes it.
+struct CLineValues
 {
-    int nColumn = -1;
-    bool bConstant = false;
-    CString strConstant;
+    int nLine;
+    std::string_view text;             // trimmed
+    size_t nValues;
+    const std::string_view *pValues;   // the first of them, at least up to the plan's highest column
 };
 
-// The plan is the same for every line, so it is worked out once.
-struct CConversionPlan
+// Copies are 16 bytes at a time where the text is short: the bytes after a
+// value are the reader's (CLineReader::kPadding), those after a fixed text
+// are padding of the maker's own, and the room has 16 bytes to spare.
+constexpr size_t kWideCopy = 16;
+static_assert(CLineReader::kPadding >= kWideCopy, "a value's copy may read 16 bytes past it");
+
+char *Copy(char *p, const char *pText, size_t nLength)
 {
-    std::vector<CFieldSource> sources;
-    int nHighestColumn = -1;
-    // The first constant row without value, when some field has no column.
-    bool bMissingConstant = false;
-    CString strMissingConstant;
+    if (nLength <= kWideCopy)
+        std::memcpy(p, pText, kWideCopy); // one load and one store
+    else
+        std::memcpy(p, pText, nLength);
+    return p + nLength;
+}
+
+// Writes the records of a plan straight into the records text.
+class CRecordMaker
+{
+public:
+    explicit CRecordMaker(const CRecordPlan &plan)
+        : m_bLineNumbers(plan.bLineNumbers)
+    {
+        std::vector<int> columns;
+        for (const CRecordPlan::CPiece &piece : plan.pieces) {
+            m_steps.push_back({piece.nColumn, m_fixed.size(), piece.strAfter.size()});
+            m_fixed += piece.strAfter;
+            if (piece.nColumn >= 0)
+                columns.push_back(piece.nColumn);
+        }
+        m_nFixedRoom = m_fixed.size() + columns.size() + CLineNumberText::kRoom + 1 + kWideCopy;
+        m_fixed.append(kWideCopy, '\0');
+        // Two fields of one name take the same column: the line's text
+        // bounds the values of a record that many times.
+        std::sort(columns.begin(), columns.end());
+        for (size_t i = 0, nRun = 1; i < columns.size(); ++i) {
+            nRun = i > 0 && columns[i] == columns[i - 1] ? nRun + 1 : 1;
+            m_nLineCopies = std::max(m_nLineCopies, nRun);
+        }
+    }
+
+    // The line's record, written into the writer's room.
+    void Write(CRecordsWriter &writer, const CLineValues &line)
+    {
+        char *p = writer.Room(line.text.size() * m_nLineCopies + m_nFixedRoom);
+        for (const CStep &step : m_steps) {
+            if (step.nColumn >= 0) {
+                const std::string_view value = line.pValues[step.nColumn];
+                p = Copy(p, value.data(), value.size());
+                *p++ = ',';
+            }
+            if (step.nAfterLength)
+                p = Copy(p, m_fixed.data() + step.nAfter, step.nAfterLength);
+        }
+        if (m_bLineNumbers) {
+            m_number.Set(line.nLine);
+            p = m_number.Write(p);
+        }
+        *p++ = '\n';
+        writer.Commit(p);
+    }
+
+private:
+    struct CStep
+    {
+        int nColumn;
+        size_t nAfter;
+        size_t nAfterLength;
+    };
+    std::vector<CStep> m_steps;
+    std::string m_fixed; // the constants of every step, then padding
+    size_t m_nFixedRoom = 0;
+    size_t m_nLineCopies = 1;
+    bool m_bLineNumbers;
+    CLineNumberText m_number;
 };
 
-CConversionPlan MakePlan(const CConversionInput &input)
+// A line short of the values a record needs has its report; else null.
+const char *ShortLineReport(const CRecordPlan &plan, size_t nValues)
 {
-    CConversionPlan plan;
+    if (nValues < plan.nExpected)
+        return kValuesLesser;
+    // A later line shorter than the columns that feed fields would give a
+    // record without a value; it is skipped like a short line, with this
+    // one report even when it holds more values than fields.
+    return plan.nHighestColumn >= int(nValues) ? kValuesLesserMapped : nullptr;
+}
+}
+
+void CRecordPlan::AddColumn(int nColumn)
+{
+    pieces.push_back({nColumn, CString()});
+    nHighestColumn = std::max(nHighestColumn, nColumn);
+}
+
+void CRecordPlan::AddConstant(const CString &value)
+{
+    if (pieces.empty())
+        pieces.emplace_back();
+    pieces.back().strAfter.append(value).push_back(',');
+}
+
+CRecordPlan PlanFieldRecords(const CConversionInput &input)
+{
+    CRecordPlan plan;
+    plan.nExpected = input.arrFields.size();
+    plan.bLineNumbers = input.bWithLineNumbers;
+    const CReportRows &constants = input.lstConstants;
     bool bFieldWithoutColumn = false;
     for (const CString &field : input.arrFields) {
-        CFieldSource source;
-        for (int c = 0; c < input.arrColumnFields.GetSize() && source.nColumn < 0; ++c) {
-            if (input.arrColumnFields[size_t(c)] == field)
-                source.nColumn = c;
+        const auto column = std::find(input.arrColumnFields.begin(), input.arrColumnFields.end(), field);
+        if (column != input.arrColumnFields.end()) {
+            plan.AddColumn(int(column - input.arrColumnFields.begin()));
+            continue;
         }
-        if (source.nColumn < 0) {
-            bFieldWithoutColumn = true;
-            for (int r = 0; r < input.lstConstants.GetItemCount() && !source.bConstant; ++r) {
-                if (input.lstConstants.GetItemText(r, 0) == field) {
-                    source.bConstant = true;
-                    source.strConstant = input.lstConstants.GetItemText(r, 1);
-                }
+        bFieldWithoutColumn = true;
+        for (int r = 0; r < constants.GetItemCount(); ++r) {
+            if (constants.GetItemText(r, 0) == field) {
+                plan.AddConstant(constants.GetItemText(r, 1));
+                break;
             }
         }
-        plan.nHighestColumn = std::max(plan.nHighestColumn, source.nColumn);
-        plan.sources.push_back(std::move(source));
     }
-    for (int r = 0; bFieldWithoutColumn && r < input.lstConstants.GetItemCount() && !plan.bMissingConstant; ++r) {
-        if (input.lstConstants.GetItemText(r, 1).IsEmpty()) {
+    for (int r = 0; bFieldWithoutColumn && r < constants.GetItemCount() && !plan.bMissingConstant; ++r) {
+        if (constants.GetItemText(r, 1).IsEmpty()) {
             plan.bMissingConstant = true;
-            plan.strMissingConstant = input.lstConstants.GetItemText(r, 0);
+            plan.strMissingConstant = constants.GetItemText(r, 0);
         }
     }
     return plan;
-}
-
 }
 
 void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_view line)
@@ -69,60 +160,115 @@ void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_vi
     keep.strErrors.append(line).push_back('\n');
 }
 
-bool ConvertRecordLines(CLineReader &reader, const CConversionInput &input, CImportHost *pHost,
-                        CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
+namespace {
+// Converts the lines of a file one by one, as they come.
+class CLineConverter
 {
-    const CConversionPlan plan = MakePlan(input);
-    const size_t nFields = input.arrFields.size();
-    records.clear();
-    CCsvValues values;
-    std::string_view line;
-    int nLine = 0;
-    for (;;) {
-        const eCsvLine read = ReadCsvLine(reader, pHost, nLine, values, line);
-        if (read == eCsvLine::End)
+public:
+    CLineConverter(const CRecordPlan &plan, CLineReader &reader, CImportHost *pHost, CConversionBookkeeping &keep,
+                   CString &records, const ConversionProgress &progress)
+        : m_plan(plan), m_reader(reader), m_pHost(pHost), m_keep(keep), m_writer(records), m_maker(plan),
+          m_progress(progress)
+    {
+    }
+
+    // Any line read: the progress, and room for the records of the whole
+    // file once a sample of lines has been read.
+    void Read(int nLine)
+    {
+        if (nLine % kProgressLines != 0)
+            return;
+        if (m_progress)
+            m_progress(m_reader.BytesRead(), m_reader.FileSize());
+        if (nLine == CRecordsWriter::kSampleLines)
+            m_writer.ReserveForWholeFile(nLine, m_reader.BytesRead(), m_reader.FileSize());
+    }
+    // A line too long to read.
+    void Skip(int nLine, std::string_view text) { RememberSkippedLine(m_keep, nLine, text); }
+    // A CSV line; false when the conversion is abandoned, the user told why.
+    bool Take(const CLineValues &line)
+    {
+        if (const char *pszShort = ShortLineReport(m_plan, line.nValues)) {
+            ReportLine(m_pHost, line.nLine, line.text, pszShort);
+            RememberSkippedLine(m_keep, line.nLine, line.text);
             return true;
-        if (read == eCsvLine::NotCsv) {
-            records.clear();
-            return false;
         }
-        if (progress && nLine % kProgressLines == 0)
-            progress(reader.BytesRead(), reader.FileSize());
-        if (nLine == kRecordsSampleLines)
-            ReserveForWholeFile(records, nLine, reader.BytesRead(), reader.FileSize());
-        if (read == eCsvLine::TooLong) {
-            RememberSkippedLine(keep, nLine, line);
-            continue;
-        }
-        // A later line shorter than the columns that feed fields would give
-        // a record without a value; it is skipped like a short line, with
-        // this one report even when it holds more values than fields.
-        const char *pszShort = values.size() < nFields ? kValuesLesser
-                             : plan.nHighestColumn >= int(values.size()) ? kValuesLesserMapped
-                                                                         : nullptr;
-        if (pszShort) {
-            ReportLine(pHost, nLine, line, pszShort);
-            RememberSkippedLine(keep, nLine, line);
-            continue;
-        }
-        if (values.size() > nFields)
-            ReportLine(pHost, nLine, line, kValuesMore);
-        if (plan.bMissingConstant) {
+        if (line.nValues > m_plan.nExpected)
+            ReportLine(m_pHost, line.nLine, line.text, kValuesMore);
+        if (m_plan.bMissingConstant) {
             CString message;
-            message.Format(kNotSelectedFormat, plan.strMissingConstant.c_str());
+            message.Format(kNotSelectedFormat, m_plan.strMissingConstant.c_str());
             AfxMessageBox(message);
-            records.clear();
             return false;
         }
-        for (const CFieldSource &source : plan.sources) {
-            if (source.nColumn >= 0)
-                records.append(values[size_t(source.nColumn)]).push_back(',');
-            else if (source.bConstant)
-                records.append(source.strConstant).push_back(',');
+        m_maker.Write(m_writer, line);
+        m_keep.nLastLine = line.nLine;
+        return true;
+    }
+    // Nothing converted stays.
+    void Discard() { m_writer.Discard(); }
+
+private:
+    const CRecordPlan &m_plan;
+    CLineReader &m_reader;
+    CImportHost *m_pHost;
+    CConversionBookkeeping &m_keep;
+    CRecordsWriter m_writer;
+    CRecordMaker m_maker;
+    const ConversionProgress &m_progress;
+};
+
+// How many views the lines of one batch keep at most.
+constexpr size_t kBatchValues = 4096;
+}
+
+eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CImportHost *pHost,
+                               CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
+{
+    CLineConverter converter(plan, reader, pHost, keep, records, progress);
+    CCsvLine line;
+    line.nKeep = size_t(plan.nHighestColumn + 1);
+    // The whole lines in the reader's buffer are cut many at a time; what
+    // they do not take (the buffer's last, partial line, a line too long,
+    // the end of the file, a read error) is read line by line.
+    const size_t nBatch = std::max<size_t>(1, kBatchValues / std::max<size_t>(1, line.nKeep));
+    std::vector<CCsvLineCut> cuts(nBatch);
+    std::vector<std::string_view> kept(nBatch * line.nKeep);
+    for (;;) {
+        const std::string_view pending = reader.Pending();
+        const size_t nCut = CutCsvLines(pending.data(), pending.data() + pending.size(), line.nKeep,
+                                        CLineReader::kMaxLineLength, cuts.data(), kept.data(), nBatch);
+        const char *p = pending.data();
+        for (size_t i = 0; i < nCut; ++i) {
+            const CCsvLineCut &cut = cuts[i];
+            reader.Consume(size_t(cut.pEnd - p) + 1);
+            p = cut.pEnd + 1;
+            converter.Read(++line.nLine);
+            if (cut.nValues == kNoComma) {
+                ReportNotCsv(pHost, line.nLine, cut.text);
+                converter.Discard();
+                return eConversion::Abandoned;
+            }
+            if (!converter.Take({line.nLine, cut.text, cut.nValues, kept.data() + i * line.nKeep})) {
+                converter.Discard();
+                return eConversion::Abandoned;
+            }
         }
-        if (input.bWithLineNumbers)
-            AppendLineNumber(records, nLine);
-        records.push_back('\n');
-        keep.nLastLine = nLine;
+        if (nCut > 0)
+            continue;
+        const eCsvLine read = ReadCsvLine(reader, pHost, line);
+        if (read == eCsvLine::End)
+            return eConversion::Converted;
+        if (read == eCsvLine::NotCsv || read == eCsvLine::ReadFailed) {
+            converter.Discard();
+            return read == eCsvLine::NotCsv ? eConversion::Abandoned : eConversion::ReadFailed;
+        }
+        converter.Read(line.nLine);
+        if (read == eCsvLine::TooLong) {
+            converter.Skip(line.nLine, line.text);
+        } else if (!converter.Take({line.nLine, line.text, line.nValues, line.begin()})) {
+            converter.Discard();
+            return eConversion::Abandoned;
+        }
     }
 }

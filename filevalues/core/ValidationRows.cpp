@@ -21,46 +21,69 @@ std::string_view TakeToken(std::string_view &rest)
 
 } // namespace
 
+namespace {
+// Whether a byte ends a token: a comma, or the line's end. Most bytes of a
+// line lie above all three, which one comparison tells.
+bool EndsToken(char c)
+{
+    return static_cast<unsigned char>(c) <= ',' && (c == ',' || c == '\n' || c == '\0');
+}
+
+// The next non-empty comma token of a result line at p, which ends at a line
+// break or a NUL; false at the line's end.
+bool NextToken(const char *&p, std::string_view &token)
+{
+    for (;;) {
+        const char *const pStart = p;
+        while (!EndsToken(*p))
+            ++p;
+        token = std::string_view(pStart, size_t(p - pStart));
+        if (*p == ',')
+            ++p;
+        else if (token.empty())
+            return false;
+        if (!token.empty())
+            return true;
+    }
+}
+}
+
 int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextColour,
             COLORREF *pBackColour, int * /*pImage*/)
 {
     if (!dwData)
         return 0;
     *pBackColour = kValidationBackColour;
-    std::string_view rest(reinterpret_cast<const char *>(dwData));
+    const char *p = reinterpret_cast<const char *>(dwData);
     std::string_view cell;
     for (int i = 0; i <= nColumn; ++i) {
-        if (!NextPiece(rest, ',', cell)) {
+        if (!NextToken(p, cell)) {
             cell = " ";
             break;
         }
-        if (cell == "OK")
+        if (cell[0] == 'O' && cell == "OK")
             *pTextColour = kValidRowColour;
-        else if (cell == "Error")
+        else if (cell[0] == 'E' && cell == "Error")
             *pTextColour = kErrorRowColour;
     }
-    pText->assign(cell);
+    pText->clear(); // then append: cheaper than assign for a short cell
+    pText->append(cell.data(), cell.size());
     return 1;
 }
 
-void FillRows(CFilterRows &rows, sRowCopies &copies, const CString &strRows)
+void FillRows(CFilterRows &rows, const CString &strRows, std::vector<std::uintptr_t> &&aLineStarts)
 {
-    rows.DeleteAllItems();
-    copies.aData.clear();
-    copies.pBlock.reset(new char[strRows.size() + 1]);
-    char *pBlock = copies.pBlock.get();
-    std::memcpy(pBlock, strRows.c_str(), strRows.size() + 1);
-    std::replace(pBlock, pBlock + strRows.size(), '\n', '\0');
-
-    std::string_view rest(strRows);
-    std::string_view line;
-    while (NextPiece(rest, '\n', line)) {
-        const auto dwData = reinterpret_cast<std::uintptr_t>(pBlock + (line.data() - strRows.data()));
-        copies.aData.push_back(dwData);
-        const int n = rows.GetItemCount();
-        rows.InsertItem(n);
-        rows.SetItemData(n, dwData);
+    std::vector<std::uintptr_t> aData = std::move(aLineStarts);
+    if (aData.empty()) {
+        std::string_view rest(strRows);
+        std::string_view line;
+        while (NextPiece(rest, '\n', line))
+            aData.push_back(std::uintptr_t(line.data() - strRows.data()));
     }
+    const auto base = reinterpret_cast<std::uintptr_t>(strRows.data());
+    for (std::uintptr_t &data : aData)
+        data += base;
+    rows.AssignItemData(std::move(aData));
 }
 
 sCountLabels CountLabels(int nTotal, int nValid, int nError)

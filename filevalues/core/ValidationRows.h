@@ -7,30 +7,24 @@
 #include "filterlist/core/CFilterRows.h"
 #include "tarniw/ImportHost.h"
 
-#include <memory>
 
 constexpr COLORREF kValidationBackColour = 0xF0FFFF; // RGB(255, 255, 240)
 constexpr COLORREF kValidRowColour = 0x000000;
 constexpr COLORREF kErrorRowColour = 0x0000FF;      // red
 
-// The list's data descriptor. The data points at a NUL-terminated result
-// line; column c shows its comma token c + 1 (empty tokens skipped), or one
-// space past the last token. The text turns black at an "OK" token and red
-// at an "Error" token on the way. Cells are not cut to any length.
+// The list's data descriptor. The data points at a result line, which ends
+// at a line break or a NUL; column c shows its comma token c + 1 (empty
+// tokens skipped), or one space past the last token. The text turns black at
+// an "OK" token and red at an "Error" token on the way. Cells are not cut to
+// any length.
 int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextColour,
             COLORREF *pBackColour, int *pImage);
 
-// The dialog's own NUL-terminated copies of its result lines, in one block;
-// aData holds a row data value per line.
-struct sRowCopies
-{
-    std::unique_ptr<char[]> pBlock;
-    std::vector<std::uintptr_t> aData;
-};
-
-// Empties the rows, copies the non-empty lines of the result text and adds
-// one row per line, in order.
-void FillRows(CFilterRows &rows, sRowCopies &copies, const CString &strRows);
+// Replaces the rows by one row per non-empty line of the result text, in
+// order, each pointing at its line: the text is the rows' own copy of the
+// lines, and must outlive them unchanged. Where the lines begin may be
+// given (offsets into the text, turned into the rows' data in place).
+void FillRows(CFilterRows &rows, const CString &strRows, std::vector<std::uintptr_t> &&aLineStarts = {});
 
 struct sCountLabels
 {

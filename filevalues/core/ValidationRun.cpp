@@ -1,6 +1,10 @@
 #include "filevalues/core/ValidationRun.h"
 
+#include "filevalues/core/RecordsText.h"
+
 #include <algorithm>
+#include <cstring>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -44,6 +48,52 @@ bool NextPiece(std::string_view &rest, char cSep, std::string_view &piece)
     return false;
 }
 
+namespace {
+
+// Writes the result lines into a text, each in one piece, and notes where
+// each begins.
+class CRowsWriter
+{
+public:
+    CRowsWriter(std::string &rows, std::vector<std::uintptr_t> &aStarts) : m_writer(rows), m_aStarts(aStarts) {}
+
+    // The pieces of one line, then its line break.
+    void Row(std::initializer_list<std::string_view> pieces)
+    {
+        size_t nLength = 1;
+        for (const std::string_view piece : pieces)
+            nLength += piece.size();
+        m_aStarts.push_back(m_writer.Size());
+        char *p = m_writer.Room(nLength);
+        for (const std::string_view piece : pieces)
+            p = Copy(p, piece);
+        *p++ = '\n';
+        m_writer.Commit(p);
+    }
+
+private:
+    static char *Copy(char *p, std::string_view text)
+    {
+        if (!text.empty()) // an empty view may have no data at all
+            std::memcpy(p, text.data(), text.size());
+        return p + text.size();
+    }
+
+    CRecordsWriter m_writer;
+    std::vector<std::uintptr_t> &m_aStarts;
+};
+
+// Room for the result lines of nRows rows, most often all of it.
+size_t RowsRoom(const CString &strRecords, const CVerdictMap &verdicts, const sConversionState &state)
+{
+    size_t nRoom = strRecords.size() + state.strErrors.size() + size_t(state.nLastLine) * 31;
+    for (auto it = verdicts.lower_bound(1); it != verdicts.end() && it->first <= state.nLastLine; ++it)
+        nRoom += it->second.size() + 7;
+    return nRoom;
+}
+
+} // namespace
+
 sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *pVerdicts,
                                   const sConversionState &state)
 {
@@ -55,46 +105,45 @@ sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *
     if (state.nLastLine <= 0)
         return result;
 
-    const std::vector<std::string_view> records = NonEmptyLines(strRecords);
     const std::vector<std::string_view> errorTexts = NonEmptyLines(state.strErrors);
     const std::vector<std::pair<int, int>> shortLines = ShortLines(state.arrErrorLines);
     auto nextShort = std::lower_bound(shortLines.begin(), shortLines.end(), std::make_pair(1, 0));
 
-    // Record numbers only grow, so the verdicts are walked once in key order.
+    // Record numbers only grow, so the verdicts are walked once in key order,
+    // and the records too: row after row takes the next one, the last one
+    // again when there are no more.
     static const CVerdictMap kNoVerdicts;
     const CVerdictMap &verdicts = pVerdicts ? *pVerdicts : kNoVerdicts;
     auto verdict = verdicts.lower_bound(1);
+    std::string_view records(strRecords);
+    std::string_view record;
 
-    std::string &rows = result.m_strRows;
-    rows.reserve(strRecords.size() + state.strErrors.size() + size_t(state.nLastLine) * 12);
+    result.m_strRows.reserve(RowsRoom(strRecords, verdicts, state));
+    result.m_aRowStarts.reserve(size_t(state.nLastLine));
+    CRowsWriter rows(result.m_strRows, result.m_aRowStarts);
     int nRecord = 1;
     for (int nRow = 0; nRow < state.nLastLine; ++nRow) {
         if (nextShort != shortLines.end() && nextShort->first == nRow + 1) {
             const size_t k = size_t(nextShort->second);
-            rows += "Error,No of FileValues lesser,";
-            rows += k < errorTexts.size() ? errorTexts[k] : std::string_view();
-            rows += '\n';
+            rows.Row({"Error,No of FileValues lesser,", k < errorTexts.size() ? errorTexts[k] : std::string_view()});
             ++result.m_nError;
             ++nextShort;
             continue;
         }
         while (verdict != verdicts.end() && verdict->first < nRecord)
             ++verdict;
-        const bool bError = verdict != verdicts.end() && verdict->first == nRecord && !verdict->second.IsEmpty();
-        if (bError) {
-            rows += "Error,";
-            rows += verdict->second;
-            rows += ',';
-            ++result.m_nError;
-        } else {
-            rows += "OK,Success,";
-            ++result.m_nValid;
-        }
         // The record text goes with the verdict: both are counted over the
         // rows that are not short.
-        if (!records.empty())
-            rows += records[std::min(size_t(nRecord - 1), records.size() - 1)];
-        rows += '\n';
+        std::string_view next;
+        if (NextPiece(records, '\n', next))
+            record = next;
+        if (verdict != verdicts.end() && verdict->first == nRecord && !verdict->second.IsEmpty()) {
+            rows.Row({"Error,", verdict->second, ",", record});
+            ++result.m_nError;
+        } else {
+            rows.Row({"OK,Success,", record});
+            ++result.m_nValid;
+        }
         ++nRecord;
     }
     result.m_nTotal = state.nLastLine;

@@ -6,7 +6,9 @@
 
 #include "tarniw/TarnTypes.h"
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 // What the last conversion left for the run.
 struct sConversionState
@@ -22,6 +24,7 @@ struct sValidationResult
 {
     CStringArray m_arrColumns; // "Validation", "Success/Error", the fields
     CString m_strRows;         // result lines, each ended by "\n"
+    std::vector<std::uintptr_t> m_aRowStarts; // where each line begins in m_strRows
     int m_nTotal = 0;
     int m_nValid = 0;
     int m_nError = 0;

@@ -35,8 +35,9 @@ void RunCase(const Case &c)
     CLineReader reader;
     ASSERT_TRUE(reader.Open(base.Write("in.csv", c.file)));
     CString records = "stale";
+    const CConversionInput input{c.columnFields, constants, c.fields, c.bWithLineNumbers};
     const bool bConverted =
-        ConvertRecordLines(reader, {c.columnFields, constants, c.fields, c.bWithLineNumbers}, &host, keep, records);
+        ConvertRecordLines(reader, PlanFieldRecords(input), &host, keep, records) == eConversion::Converted;
     EXPECT_EQ(records, c.records) << c.name;
     EXPECT_EQ(bConverted, c.records != "" || c.calls.empty() || c.calls.back().rfind("box ", 0) != 0) << c.name;
     for (const CString &m : scope.prompts.m_messages)
@@ -80,9 +81,17 @@ TEST(ConvertRecordLines, Cases)
 }
 
 // A line is read whole, however long, up to 16 MiB: longer ones are
-// reported once, kept for the validation run and skipped.
-TEST(ConvertRecordLines, LongLines)
+// reported once, kept for the validation run and skipped. Many lines convert
+// alike wherever the reader's blocks end.
+TEST(ConvertRecordLines, LongAndManyLines)
 {
+    std::string many, manyRecords;
+    for (int i = 1; i <= 60000; ++i) {
+        const std::string value = std::string(size_t(i % 37), 'v') + std::to_string(i);
+        many += value + "," + std::to_string(i % 7) + (i % 3 ? "\n" : "\r\n");
+        manyRecords += std::to_string(i % 7) + "," + value + "," + std::to_string(i) + ",\n";
+    }
+    RunCase({"many lines", many, {"F2", "F1"}, {}, {"F1", "F2"}, true, manyRecords, {}, {}, 60000});
     const std::string a1500(1500, 'a'), aMax(CLineReader::kMaxLineLength, 'a');
     RunCase({"1500-byte lines", a1500 + ",b\n" + a1500 + ",c\n", {"F1", "F2"}, {}, {"F1", "F2"}, true,
              a1500 + ",b,1,\n" + a1500 + ",c,2,\n", {}, {}, 2});

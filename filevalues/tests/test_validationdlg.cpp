@@ -310,11 +310,11 @@ private Q_SLOTS:
         strRows.reserve(size_t(kRows) * 32);
         for (int i = 0; i < kRows; ++i)
             strRows += (i % 7 ? "OK,Success,Name" : "Error,Bad,Name") + std::to_string(i) + ",10,20,\n";
-        const sValidationResult result = Result({"Name", "A", "B"}, strRows, kRows, 0);
+        sValidationResult result = Result({"Name", "A", "B"}, strRows, kRows, 0);
         dlg.m_arrColumns = result.m_arrColumns;
         dlg.Create();
         dlg.ResultList()->SetDataDescriptor(CountingRowText);
-        dlg.ShowResult(result, nullptr);
+        dlg.ShowResult(std::move(result), nullptr);
         CFilterListCtrl *pList = dlg.ResultList();
         QCOMPARE(pList->GetVisibleCount(), kRows);
         QVERIFY(QTest::qWaitForWindowExposed(dlg.GetWindow()));

@@ -51,6 +51,10 @@ TEST(ValidateRecords, JoinsAndCounts)
         EXPECT_EQ(r.m_nValid, c.nValid);
         EXPECT_EQ(r.m_nError, c.nError);
         EXPECT_EQ(r.m_nTotal, c.nValid + c.nError);
+        std::vector<std::uintptr_t> starts; // where each line begins
+        for (size_t at = 0; at < c.strRows.size(); at = c.strRows.find('\n', at) + 1)
+            starts.push_back(at);
+        EXPECT_EQ(r.m_aRowStarts, starts);
         EXPECT_EQ(r.m_arrColumns, (CStringArray{"Validation", "Success/Error", "Name", "Count"}));
     }
 }

@@ -23,12 +23,12 @@ CValidationDlg::~CValidationDlg()
         delete m_pWnd;
 }
 
-void CValidationDlg::ShowResult(const sValidationResult &result, CImportHost *pHost)
+void CValidationDlg::ShowResult(sValidationResult &&result, CImportHost *pHost)
 {
     // A run of another class's fields gets its own columns, never the
     // headings of the class before it.
     const bool bRebuild = m_pWnd && result.m_arrColumns != m_arrColumns;
-    m_arrColumns = result.m_arrColumns;
+    m_arrColumns = std::move(result.m_arrColumns);
     if (!m_pWnd && !Create())
         return;
     if (bRebuild) {
@@ -36,11 +36,13 @@ void CValidationDlg::ShowResult(const sValidationResult &result, CImportHost *pH
         m_lstResults->RebuildColumns();
     }
     m_pHost = pHost;
-    m_strRows = result.m_strRows;
+    // The rows point into the old text until they are replaced.
+    m_lstResults->ReplaceRows([](CFilterRows &rows) { rows.DeleteAllItems(); });
+    m_strRows = std::move(result.m_strRows);
     m_nTotal = result.m_nTotal;
     m_nValid = result.m_nValid;
     m_nError = result.m_nError;
-    FillList();
+    FillList(std::move(result.m_aRowStarts));
     PlaceAboveHostWindow(m_pWnd);
     m_pWnd->showNormal();
     m_pWnd->raise();
@@ -62,11 +64,11 @@ BOOL CValidationDlg::Create()
     return TRUE;
 }
 
-void CValidationDlg::FillList()
+void CValidationDlg::FillList(std::vector<std::uintptr_t> &&aRowStarts)
 {
     if (!m_lstResults)
         return;
-    m_lstResults->ReplaceRows([this](CFilterRows &rows) { FillRows(rows, m_rowCopies, m_strRows); });
+    m_lstResults->ReplaceRows([&](CFilterRows &rows) { FillRows(rows, m_strRows, std::move(aRowStarts)); });
     const sCountLabels labels = CountLabels(m_nTotal, m_nValid, m_nError);
     m_stTotal->setText(ToDisplay(labels.strTotal));
     m_stValid->setText(ToDisplay(labels.strValid));

@@ -27,17 +27,19 @@ public:
     CValidationDlg();
     ~CValidationDlg() override;
 
-    // Takes a run's columns, rows and counts and the host, creates the
-    // window on first use (columns that differ from the last run's are built
-    // anew), fills the list and shows the dialog, raised and centred on the
-    // screen.
-    void ShowResult(const sValidationResult &result, CImportHost *pHost);
+    // Takes over a run's columns, rows and counts and takes the host,
+    // creates the window on first use (columns that differ from the last
+    // run's are built anew), fills the list and shows the dialog, raised and
+    // centred on the screen.
+    void ShowResult(sValidationResult &&result, CImportHost *pHost);
 
     // Creates the window (dialog 5000, no parent) and initialises it;
     // FALSE when there is no Qt application to show it in.
     BOOL Create();
-    // Rows and count labels from m_strRows and the counts.
-    void FillList();
+    // Rows and count labels from m_strRows and the counts. The rows point
+    // into m_strRows, the dialog's own copy of the lines; where the lines
+    // begin may be known already.
+    void FillList(std::vector<std::uintptr_t> &&aRowStarts = {});
     // Hands the valid records to the host; hides the dialog unless the host
     // refused one.
     void OnContinue();
@@ -70,7 +72,6 @@ private:
     QPointer<QLabel> m_stTotal;
     QPointer<QLabel> m_stValid;
     QPointer<QLabel> m_stError;
-    sRowCopies m_rowCopies;
 };
 
 #endif

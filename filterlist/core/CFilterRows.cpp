@@ -4,9 +4,12 @@
 #include "platform/core/CNumberReading.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -81,18 +84,56 @@ auto WithKey(int nType, Fn &&fn)
     }
 }
 
-// A text sort key that settles most comparisons on its first eight bytes,
-// read as one big-endian number; the order is that of the bytes.
-struct sPrefixedText
+// A text of the text sort: its first eight bytes as one number (in byte
+// order; or the complement, for a descending sort), and its place among the
+// texts read.
+struct sTextItem
 {
     std::uint64_t nPrefix;
-    std::string_view text;
-
-    bool operator<(const sPrefixedText &other) const
-    {
-        return nPrefix != other.nPrefix ? nPrefix < other.nPrefix : text < other.text;
-    }
+    std::uint32_t nIndex;
 };
+
+// Sorts the items by prefix, keeping the order of equal ones: a pass per
+// byte from the last, each a counting sort, passes over a byte that all
+// items share left out.
+void RadixSortByPrefix(std::vector<sTextItem> &items)
+{
+    if (items.empty())
+        return;
+    std::array<std::array<size_t, 256>, 8> counts{};
+    for (const sTextItem &item : items) {
+        for (unsigned b = 0; b < 8; ++b)
+            ++counts[b][(item.nPrefix >> (8 * b)) & 0xFF];
+    }
+    std::vector<sTextItem> sorted(items.size());
+    for (unsigned b = 0; b < 8; ++b) {
+        std::array<size_t, 256> &count = counts[b];
+        if (count[(items[0].nPrefix >> (8 * b)) & 0xFF] == items.size())
+            continue;
+        size_t nStart = 0;
+        for (size_t &n : count)
+            nStart += std::exchange(n, nStart);
+        for (const sTextItem &item : items)
+            sorted[count[(item.nPrefix >> (8 * b)) & 0xFF]++] = item;
+        items.swap(sorted);
+    }
+}
+
+// Runs of texts that share their first eight bytes are mostly short (equal
+// texts): sorted in place, without the buffer a stable sort takes.
+constexpr std::ptrdiff_t kInsertionRun = 16;
+
+template <class It, class Before>
+void InsertionSort(It first, It last, const Before &before)
+{
+    for (It i = first + (first != last); i < last; ++i) {
+        const auto item = *i;
+        It j = i;
+        for (; j != first && before(item, *(j - 1)); --j)
+            *j = *(j - 1);
+        *j = item;
+    }
+}
 
 std::uint64_t Prefix(std::string_view text)
 {
@@ -118,36 +159,46 @@ CArray<int> RowsInKeyOrder(std::vector<std::pair<K, int>> &items, int nDir)
 }
 
 // Sorting reads each row's text once and turns it into its key.
-template <class Key, class ReadText>
-CArray<int> SortedRows(Key, const CArray<int> &aRows, int nDir, const ReadText &readText)
+// Calls read(i, nRow) for the row shown at each position i, in the order
+// the rows are stored, whatever their order shown: their data mostly lie in
+// memory in that order, which a sorted list no longer follows.
+template <class Read>
+void ForEachShownInStoredOrder(const CArray<int> &aRows, size_t nStored, const Read &read)
 {
-    std::vector<std::pair<typename Key::Type, int>> items;
-    items.reserve(aRows.size());
-    CString strText;
-    for (const int nRow : aRows) {
-        readText(nRow, strText);
-        items.emplace_back(Key::Of(strText), nRow);
+    std::vector<int> aPos(nStored, -1);
+    for (size_t i = 0; i < aRows.size(); ++i)
+        aPos[size_t(aRows[i])] = int(i);
+    for (size_t nRow = 0; nRow < nStored; ++nRow) {
+        if (aPos[nRow] >= 0)
+            read(size_t(aPos[nRow]), int(nRow));
     }
+}
+
+template <class Key, class ReadText>
+CArray<int> SortedRows(Key, const CArray<int> &aRows, size_t nStored, int nDir, const ReadText &readText)
+{
+    std::vector<std::pair<typename Key::Type, int>> items(aRows.size());
+    CString strText;
+    ForEachShownInStoredOrder(aRows, nStored, [&](size_t i, int nRow) {
+        readText(nRow, strText);
+        items[i] = {Key::Of(strText), nRow};
+    });
     return RowsInKeyOrder(items, nDir);
 }
 
 // Texts are kept one after another in one block while they are sorted.
 template <class ReadText>
-CArray<int> SortedRows(TextKey, const CArray<int> &aRows, int nDir, const ReadText &readText)
+CArray<int> SortedRows(TextKey, const CArray<int> &aRows, size_t nStored, int nDir, const ReadText &readText)
 {
     std::string block;
-    std::vector<size_t> aEnds;
-    aEnds.reserve(aRows.size());
+    std::vector<std::pair<size_t, size_t>> aTexts(aRows.size()); // start and length in the block
     CString strText;
-    for (const int nRow : aRows) {
+    ForEachShownInStoredOrder(aRows, nStored, [&](size_t i, int nRow) {
         readText(nRow, strText);
+        aTexts[i] = {block.size(), strText.size()};
         block += strText;
-        aEnds.push_back(block.size());
-    }
-    const auto textAt = [&](size_t i) {
-        const size_t nStart = i ? aEnds[i - 1] : 0;
-        return std::string_view(block.data() + nStart, aEnds[i] - nStart);
-    };
+    });
+    const auto textAt = [&](size_t i) { return std::string_view(block.data() + aTexts[i].first, aTexts[i].second); };
     // Bytes that every text begins with decide nothing; the keys start after.
     const std::string_view first = aRows.empty() ? std::string_view() : textAt(0);
     size_t nCommon = first.size();
@@ -155,13 +206,37 @@ CArray<int> SortedRows(TextKey, const CArray<int> &aRows, int nDir, const ReadTe
         const std::string_view text = textAt(i).substr(0, nCommon);
         nCommon = size_t(std::mismatch(text.begin(), text.end(), first.begin()).first - text.begin());
     }
-    std::vector<std::pair<sPrefixedText, int>> items;
+    if (nDir == 0)
+        return aRows;
+    // The first eight bytes after those decide most of the order: the texts
+    // are sorted by them as numbers, a byte at a time, and only texts that
+    // share them are compared whole.
+    std::vector<sTextItem> items;
     items.reserve(aRows.size());
     for (size_t i = 0; i < aRows.size(); ++i) {
-        const std::string_view text = textAt(i).substr(nCommon);
-        items.push_back({{Prefix(text), text}, aRows[i]});
+        const std::uint64_t nPrefix = Prefix(textAt(i).substr(nCommon));
+        items.push_back({nDir < 0 ? nPrefix : ~nPrefix, std::uint32_t(i)});
     }
-    return RowsInKeyOrder(items, nDir);
+    RadixSortByPrefix(items);
+    const auto before = [&](const sTextItem &a, const sTextItem &b) {
+        const std::string_view textA = textAt(a.nIndex), textB = textAt(b.nIndex);
+        return nDir < 0 ? textA < textB : textB < textA;
+    };
+    for (auto run = items.begin(); run != items.end();) {
+        auto runEnd = run + 1;
+        while (runEnd != items.end() && runEnd->nPrefix == run->nPrefix)
+            ++runEnd;
+        if (runEnd - run > kInsertionRun)
+            std::stable_sort(run, runEnd, before);
+        else
+            InsertionSort(run, runEnd, before);
+        run = runEnd;
+    }
+    CArray<int> aSorted;
+    aSorted.reserve(items.size());
+    for (const sTextItem &item : items)
+        aSorted.push_back(aRows[item.nIndex]);
+    return aSorted;
 }
 
 } // namespace
@@ -176,7 +251,7 @@ int CFilterRows::InsertItem(int nPos)
 
     if (nPos == 0 || nPos >= n) {
         Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeInserted, m_nVisible);
-        m_aRows.emplace_back();
+        m_aData.push_back(0);
         m_aVisible.Add(n);
         ++m_nVisible;
         Notify(m_pObserver, &IFilterRowsObserver::RowInserted, m_nVisible - 1);
@@ -185,7 +260,9 @@ int CFilterRows::InsertItem(int nPos)
 
     // A row in the middle: shown rows at or after it move up by one.
     Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeInserted, nPos);
-    m_aRows.insert(m_aRows.begin() + nPos, sColInfo());
+    m_aData.insert(m_aData.begin() + nPos, 0);
+    if (size_t(nPos) < m_aChecked.size())
+        m_aChecked.insert(m_aChecked.begin() + nPos, false);
     for (int &nRow : m_aVisible) {
         if (nRow >= nPos)
             ++nRow;
@@ -204,7 +281,7 @@ BOOL CFilterRows::SetItemData(int nPos, std::uintptr_t dwData)
     int nRow = RowAt(nShown);
     if (nRow < 0)
         return FALSE;
-    if (m_aRows[nRow].dwData != 0) {
+    if (m_aData[size_t(nRow)] != 0) {
         // The newest row has its data already: the position counts as given.
         if (nPos >= m_nVisible)
             return FALSE;
@@ -213,7 +290,7 @@ BOOL CFilterRows::SetItemData(int nPos, std::uintptr_t dwData)
         if (nRow < 0)
             return FALSE;
     }
-    m_aRows[nRow].dwData = dwData;
+    m_aData[size_t(nRow)] = dwData;
 
     if (RowPassesFilters(dwData)) {
         Notify(m_pObserver, &IFilterRowsObserver::RowChanged, nShown);
@@ -229,13 +306,31 @@ BOOL CFilterRows::SetItemData(int nPos, std::uintptr_t dwData)
 std::uintptr_t CFilterRows::GetItemData(int nPos) const
 {
     const int nRow = RowAt(nPos);
-    return nRow < 0 ? 0 : m_aRows[nRow].dwData;
+    return nRow < 0 ? 0 : m_aData[size_t(nRow)];
+}
+
+void CFilterRows::AssignItemData(std::vector<std::uintptr_t> &&aData)
+{
+    BeginReset();
+    m_aData = std::move(aData);
+    m_aChecked.clear();
+    m_aVisible.clear();
+    if (!m_bFiltersActive) {
+        m_aVisible.resize(m_aData.size());
+        std::iota(m_aVisible.begin(), m_aVisible.end(), 0);
+    }
+    for (size_t nRow = 0; m_bFiltersActive && nRow < m_aData.size(); ++nRow) {
+        if (RowPassesFilters(m_aData[nRow]))
+            m_aVisible.push_back(int(nRow));
+    }
+    m_nVisible = m_aVisible.GetSize();
+    EndReset();
 }
 
 BOOL CFilterRows::GetCheck(int nPos) const
 {
     const int nRow = RowAt(nPos);
-    return nRow < 0 ? FALSE : m_aRows[nRow].bChecked;
+    return nRow >= 0 && size_t(nRow) < m_aChecked.size() && m_aChecked[size_t(nRow)] ? TRUE : FALSE;
 }
 
 BOOL CFilterRows::SetCheck(int nPos, BOOL bCheck)
@@ -243,7 +338,9 @@ BOOL CFilterRows::SetCheck(int nPos, BOOL bCheck)
     const int nRow = RowAt(nPos);
     if (nRow < 0)
         return FALSE;
-    m_aRows[nRow].bChecked = bCheck;
+    if (m_aChecked.size() < m_aData.size())
+        m_aChecked.resize(m_aData.size());
+    m_aChecked[size_t(nRow)] = bCheck != FALSE;
     Notify(m_pObserver, &IFilterRowsObserver::RowChanged, nPos);
     return TRUE;
 }
@@ -253,7 +350,8 @@ BOOL CFilterRows::DeleteAllItems()
     BeginReset();
     m_nVisible = 0;
     m_aVisible.RemoveAll();
-    m_aRows.clear();
+    m_aData.clear();
+    m_aChecked.clear();
     EndReset();
     return TRUE;
 }
@@ -270,7 +368,7 @@ CString CFilterRows::GetItemText(int nPos, int nColumn) const
         return CString();
     if (!m_pfnDescriptor)
         return CString("no data descriptor initialised");
-    return CellText(m_aRows[nRow].dwData, DefinitionAt(nColumn));
+    return CellText(m_aData[size_t(nRow)], DefinitionAt(nColumn));
 }
 
 void CFilterRows::ApplyFilters(const CStringArray &aFilterTexts)
@@ -282,6 +380,7 @@ void CFilterRows::ApplyFilters(const CStringArray &aFilterTexts)
     m_nVisible = 0;
     m_aFilterCols.RemoveAll();
     m_aFilterTexts.RemoveAll();
+    m_aFilterPatterns.clear();
     for (int nColumn = 0; nColumn < aFilterTexts.GetSize(); ++nColumn) {
         if (aFilterTexts[size_t(nColumn)].IsEmpty())
             continue;
@@ -289,22 +388,43 @@ void CFilterRows::ApplyFilters(const CStringArray &aFilterTexts)
         const int nDef = DefinitionAt(nColumn);
         m_aFilterCols.Add(nDef < 0 ? nColumn : nDef);
         m_aFilterTexts.Add(aFilterTexts[size_t(nColumn)]);
+        m_aFilterPatterns.emplace_back(aFilterTexts[size_t(nColumn)]);
     }
     m_bFiltersActive = !m_aFilterCols.IsEmpty();
 
     // A filter on a column that was never built tests the text of the
-    // filter before it in the row, as the cell text is carried along.
+    // filter before it in the row, as the cell text is carried along. Each
+    // filter knows before the run whether it asks for texts.
+    struct CFilter
+    {
+        int nDef;
+        bool bFetch;
+        const CFilterPattern *pPattern;
+    };
+    std::vector<CFilter> aFilters;
+    const int nDefs = ColumnDefinitionCount();
+    for (size_t i = 0; i < m_aFilterCols.size(); ++i)
+        aFilters.push_back({m_aFilterCols[i], m_aFilterCols[i] <= nDefs - 1, &m_aFilterPatterns[i]});
     CString strText;
-    m_aVisible.reserve(m_aRows.size());
-    for (int nRow = 0; nRow < GetItemCount(); ++nRow) {
+    COLORREF crText, crBack;
+    int nImage;
+    const FilterDataDescriptor pfnDescriptor = m_pfnDescriptor;
+    m_aVisible.reserve(m_aData.size());
+    const size_t nRows = m_aData.size();
+    for (size_t nRow = 0; nRow < nRows; ++nRow) {
+        const std::uintptr_t dwData = m_aData[nRow];
         strText.clear();
         bool bPass = true;
-        for (size_t i = 0; bPass && i < m_aFilterCols.size(); ++i) {
-            FetchText(m_aRows[size_t(nRow)].dwData, m_aFilterCols[i], strText);
-            bPass = MatchFilter(strText, m_aFilterTexts[i]);
+        for (auto filter = aFilters.cbegin(); bPass && filter != aFilters.cend(); ++filter) {
+            if (dwData && filter->bFetch) {
+                crText = crBack = CLR_DEFAULT_CELL;
+                nImage = -1;
+                pfnDescriptor(dwData, filter->nDef, &strText, &crText, &crBack, &nImage);
+            }
+            bPass = filter->pPattern->Matches(strText);
         }
         if (bPass)
-            m_aVisible.Add(nRow);
+            m_aVisible.push_back(int(nRow));
     }
     m_nVisible = m_aVisible.GetSize();
     EndReset();
@@ -318,7 +438,7 @@ bool CFilterRows::RowPassesFilters(std::uintptr_t dwData) const
     for (size_t i = 0; i < m_aFilterCols.size(); ++i) {
         strText.clear();
         FetchText(dwData, m_aFilterCols[i], strText);
-        if (!MatchFilter(strText, m_aFilterTexts[i]))
+        if (!m_aFilterPatterns[i].Matches(strText))
             return false;
     }
     return true;
@@ -353,13 +473,19 @@ void CFilterRows::SortShownRows()
     m_sort.nSortType = m_pLayout->ColumnType(m_nSortDef);
     if (!IsSortType(m_sort.nSortType))
         return;
-    const auto readText = [this](int nRow, CString &strText) {
+    // FetchText, with what it checks for every row checked once.
+    const bool bFetch = m_pfnDescriptor && m_nSortDef <= ColumnDefinitionCount() - 1;
+    const auto readText = [this, bFetch](int nRow, CString &strText) {
         strText.clear();
-        FetchText(m_aRows[size_t(nRow)].dwData, m_nSortDef, strText);
+        const std::uintptr_t dwData = m_aData[size_t(nRow)];
+        COLORREF crText = CLR_DEFAULT_CELL, crBack = CLR_DEFAULT_CELL;
+        int nImage = -1;
+        if (bFetch && dwData)
+            m_pfnDescriptor(dwData, m_nSortDef, &strText, &crText, &crBack, &nImage);
     };
     BeginReset();
     m_aVisible = WithKey(m_sort.nSortType, [&](auto key) {
-        return SortedRows(key, m_aVisible, m_sort.nSortDir, readText);
+        return SortedRows(key, m_aVisible, m_aData.size(), m_sort.nSortDir, readText);
     });
     EndReset();
 }
@@ -370,8 +496,8 @@ int CFilterRows::CompareVisibleRows(int nRowA, int nRowB) const
         return 0;
     CString strA;
     CString strB;
-    FetchText(m_aRows.at(size_t(nRowA)).dwData, m_nSortDef, strA);
-    FetchText(m_aRows.at(size_t(nRowB)).dwData, m_nSortDef, strB);
+    FetchText(m_aData.at(size_t(nRowA)), m_nSortDef, strA);
+    FetchText(m_aData.at(size_t(nRowB)), m_nSortDef, strB);
     return m_sort.nSortDir * WithKey(m_sort.nSortType, [&](auto key) {
         using Key = decltype(key);
         return Order(Key::Of(strB), Key::Of(strA));

@@ -5,6 +5,7 @@
 #ifndef TARNIW_FILTERLIST_CFILTERROWS_H
 #define TARNIW_FILTERLIST_CFILTERROWS_H
 
+#include "filterlist/core/MatchFilter.h"
 #include "tarniw/TarnTypes.h"
 
 #include <cstdint>
@@ -72,12 +73,6 @@ struct sHeaderImage
 class CFilterRows
 {
 public:
-    struct sColInfo
-    {
-        std::uintptr_t dwData = 0;
-        BOOL bChecked = FALSE;
-    };
-
     void SetDataDescriptor(FilterDataDescriptor pfn) { m_pfnDescriptor = pfn; }
     FilterDataDescriptor DataDescriptor() const { return m_pfnDescriptor; }
     void SetColumnLayout(const IFilterColumnLayout *pLayout) { m_pLayout = pLayout; }
@@ -94,8 +89,12 @@ public:
     BOOL SetItemData(int nPos, std::uintptr_t dwData);
     // Data of the row shown at a position; 0 for none.
     std::uintptr_t GetItemData(int nPos) const;
+    // Replaces every row by one row per data value, in order, as InsertItem
+    // and SetItemData would add them one by one (the filters of the last run
+    // apply), taking the values over without copying them.
+    void AssignItemData(std::vector<std::uintptr_t> &&aData);
     // Every stored row, shown or not.
-    int GetItemCount() const { return int(m_aRows.size()); }
+    int GetItemCount() const { return int(m_aData.size()); }
     int GetVisibleCount() const { return m_nVisible; }
     BOOL GetCheck(int nPos) const;
     BOOL SetCheck(int nPos, BOOL bCheck);
@@ -139,11 +138,16 @@ private:
     void BeginReset();
     void EndReset();
 
-    std::vector<sColInfo> m_aRows;
+    // Per stored row: its data value, and its check state (kept only from
+    // the first check on; a row past its end is unchecked).
+    std::vector<std::uintptr_t> m_aData;
+    std::vector<bool> m_aChecked;
     CArray<int> m_aVisible;
     int m_nVisible = 0;
     CArray<int> m_aFilterCols; // definition index (or display column) per filter
     CStringArray m_aFilterTexts;
+    std::vector<CFilterPattern> m_aFilterPatterns; // the texts, read once
+
     bool m_bFiltersActive = false;
     int m_nSortDef = -1;
     sSortState m_sort;

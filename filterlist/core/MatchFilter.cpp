@@ -13,10 +13,11 @@ unsigned char Fold(char c)
     return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
 }
 
-bool EqualFolded(const char *a, const char *b, size_t n)
+// x is folded already.
+bool EqualFoldedTo(const char *a, std::string_view x)
 {
-    for (size_t i = 0; i < n; ++i) {
-        if (Fold(a[i]) != Fold(b[i]))
+    for (size_t i = 0; i < x.size(); ++i) {
+        if (Fold(a[i]) != static_cast<unsigned char>(x[i]))
             return false;
     }
     return true;
@@ -24,24 +25,39 @@ bool EqualFolded(const char *a, const char *b, size_t n)
 
 bool StartsWith(std::string_view value, std::string_view x)
 {
-    return value.size() >= x.size() && EqualFolded(value.data(), x.data(), x.size());
+    return value.size() >= x.size() && EqualFoldedTo(value.data(), x);
 }
 
 bool EndsWith(std::string_view value, std::string_view x)
 {
-    return value.size() >= x.size() && EqualFolded(value.data() + value.size() - x.size(), x.data(), x.size());
+    return value.size() >= x.size() && EqualFoldedTo(value.data() + value.size() - x.size(), x);
 }
 
+// Cells are short: a plain loop beats calls into the C library here.
+template <bool kFold>
 bool Contains(std::string_view value, std::string_view x)
 {
-    if (x.empty())
-        return true;
     if (value.size() < x.size())
         return false;
-    const unsigned char first = Fold(x[0]);
+    const auto byte = [](char c) { return kFold ? Fold(c) : static_cast<unsigned char>(c); };
+    const unsigned char first = static_cast<unsigned char>(x[0]);
     const size_t last = value.size() - x.size();
     for (size_t i = 0; i <= last; ++i) {
-        if (Fold(value[i]) == first && EqualFolded(value.data() + i + 1, x.data() + 1, x.size() - 1))
+        if (byte(value[i]) != first)
+            continue;
+        size_t k = 1;
+        while (k < x.size() && byte(value[i + k]) == static_cast<unsigned char>(x[k]))
+            ++k;
+        if (k == x.size())
+            return true;
+    }
+    return false;
+}
+
+bool HasLetters(std::string_view text)
+{
+    for (const char c : text) {
+        if (Fold(c) >= 'a' && Fold(c) <= 'z')
             return true;
     }
     return false;
@@ -79,45 +95,74 @@ bool ReadNumber(std::string_view text, double &x)
     return ReadNumber(std::string(text).c_str(), x);
 }
 
-bool MatchNumber(const CString &strValue, std::string_view number, bool bGreater)
-{
-    double limit = 0;
-    double value = 0;
-    if (!ReadNumber(number, limit) || !ReadNumber(strValue.c_str(), value))
-        return false;
-    return bGreater ? value > limit : value < limit;
-}
-
-bool MatchToken(const CString &strValue, std::string_view token)
-{
-    switch (token.front()) {
-    case '*':
-        if (token.size() == 1)
-            return true;
-        if (token.back() == '*')
-            return Contains(strValue, token.substr(1, token.size() - 2));
-        return EndsWith(strValue, token.substr(1));
-    case '>':
-        return MatchNumber(strValue, token.substr(1), true);
-    case '<':
-        return MatchNumber(strValue, token.substr(1), false);
-    default:
-        return StartsWith(strValue, token);
-    }
-}
-
 } // namespace
 
 bool MatchFilter(const CString &strValue, std::string_view filter)
+{
+    return CFilterPattern(filter).Matches(strValue);
+}
+
+CFilterPattern::CFilterPattern(std::string_view filter)
 {
     size_t start = 0;
     while (start < filter.size()) {
         size_t end = filter.find('~', start);
         if (end == std::string_view::npos)
             end = filter.size();
-        if (end > start && MatchToken(strValue, filter.substr(start, end - start)))
-            return true;
+        const std::string_view token = filter.substr(start, end - start);
         start = end + 1;
+        if (token.empty())
+            continue;
+        CToken parsed{eKind::BeginsWith, std::string(token), false};
+        switch (token.front()) {
+        case '*':
+            parsed.kind = token.size() == 1 ? eKind::Everything : token.back() == '*' ? eKind::Contains : eKind::EndsWith;
+            parsed.text = token.substr(1, token.size() - (parsed.kind == eKind::Contains ? 2 : 1));
+            break;
+        case '>':
+        case '<':
+            parsed.kind = token.front() == '>' ? eKind::Greater : eKind::Less;
+            parsed.bLimit = ReadNumber(token.substr(1), parsed.limit);
+            break;
+        default:
+            break;
+        }
+        parsed.bLetters = HasLetters(parsed.text);
+        for (char &c : parsed.text)
+            c = char(Fold(c));
+        m_tokens.push_back(std::move(parsed));
+    }
+}
+
+bool CFilterPattern::Matches(const CString &strValue) const
+{
+    for (const CToken &token : m_tokens) {
+        if (Matches(token, strValue))
+            return true;
     }
     return false;
+}
+
+bool CFilterPattern::Matches(const CToken &token, const CString &strValue)
+{
+    switch (token.kind) {
+    case eKind::Everything:
+        return true;
+    case eKind::Contains:
+        if (token.text.empty())
+            return true;
+        return token.bLetters ? Contains<true>(strValue, token.text) : Contains<false>(strValue, token.text);
+    case eKind::EndsWith:
+        return EndsWith(strValue, token.text);
+    case eKind::Greater:
+    case eKind::Less: {
+        double value = 0;
+        if (!token.bLimit || !ReadNumber(strValue.c_str(), value))
+            return false;
+        return token.kind == eKind::Greater ? value > token.limit : value < token.limit;
+    }
+    case eKind::BeginsWith:
+        break;
+    }
+    return StartsWith(strValue, token.text);
 }

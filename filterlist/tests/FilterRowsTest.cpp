@@ -155,6 +155,44 @@ TEST(FilterSort, TypesAgreeWithTheRowComparisonBothWays)
     }
 }
 
+// Equal texts keep their order in both directions, also among many (the
+// sort settles most of the order on the first eight bytes of a text and
+// compares only the texts that share them); a NUL byte after a shared start
+// still sorts after its end.
+TEST(FilterSort, TextTiesKeepTheirOrder)
+{
+    CTestRows t;
+    const char *const names[] = {"b", "a", "b", "abcdefghij", "a", "abcdefghi", "abcdefghiz", "abcdefgh"};
+    const char *const tags[] = {"1", "2", "3", "4", "5", "6", "7", "8"};
+    for (size_t i = 0; i < 8; ++i)
+        t.Add({names[i], tags[i]});
+    t.m_rows.PrepareColumnSort(0);
+    t.m_rows.SortShownRows();
+    EXPECT_EQ(t.Shown(1), "2 5 8 6 4 7 1 3");
+    t.m_rows.PrepareColumnSort(0);
+    t.m_rows.SortShownRows();
+    EXPECT_EQ(t.Shown(1), "1 3 7 4 6 8 2 5");
+
+    CTestRows many;
+    for (int i = 0; i < 3000; ++i)
+        many.Add({i % 2 ? "odd" : "even", std::to_string(i).c_str()});
+    many.m_rows.PrepareColumnSort(0);
+    many.m_rows.SortShownRows();
+    EXPECT_EQ(many.m_rows.GetItemText(0, 1) + " " + many.m_rows.GetItemText(1499, 1) + " "
+                  + many.m_rows.GetItemText(1500, 1) + " " + many.m_rows.GetItemText(2999, 1),
+              "0 2998 1 2999");
+
+    CFilterRows nul;
+    CTestLayout layout;
+    const CStringArray withNul{CString("ab\0", 3)}, plain{"ab"};
+    nul.SetDataDescriptor(TestCells);
+    nul.SetColumnLayout(&layout);
+    nul.AssignItemData({reinterpret_cast<std::uintptr_t>(&withNul), reinterpret_cast<std::uintptr_t>(&plain)});
+    nul.PrepareColumnSort(0);
+    nul.SortShownRows();
+    EXPECT_EQ(nul.GetItemText(0, 0), "ab");
+}
+
 TEST(FilterSort, DirectionAndHeaderImages)
 {
     CTestRows t;

@@ -1,5 +1,8 @@
 #include "host/cli/CCliHost.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 constexpr size_t kFlushSize = 1 << 20;
 }
@@ -26,12 +29,19 @@ void CCliHost::ReportLineError(int nLine, CString strLine, CString strMessage)
 
 BOOL CCliHost::AcceptLineValues(CStringArray *pValues)
 {
+    // The line in one piece: its length first, then the bytes.
+    size_t nLength = pValues->size();
+    for (const CString &value : *pValues)
+        nLength += value.size();
+    size_t nAt = m_outBuffer.size();
+    m_outBuffer.resize(nAt + std::max<size_t>(nLength, 1));
     for (size_t i = 0; i < pValues->size(); ++i) {
         if (i)
-            m_outBuffer.push_back(',');
-        m_outBuffer.append((*pValues)[i]);
+            m_outBuffer[nAt++] = ',';
+        std::memcpy(&m_outBuffer[nAt], (*pValues)[i].data(), (*pValues)[i].size());
+        nAt += (*pValues)[i].size();
     }
-    m_outBuffer.push_back('\n');
+    m_outBuffer[nAt] = '\n';
     if (m_outBuffer.size() >= kFlushSize)
         Write(m_out, m_outBuffer);
     return TRUE;

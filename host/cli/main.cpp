@@ -111,17 +111,22 @@ CStringArray SplitFieldList(const CString &list)
     return fields;
 }
 
+// The file of the class's identity template.
+CString IdentityTemplatePath(const CString &className)
+{
+    return TemplatePath(TemplateClassFolder(className), CTarnIWEntries::kIdentityTemplate);
+}
+
 // The fields of the class's identity template, so that rewriting it changes
-// nothing.
-CStringArray IdentityFields(const CString &className)
+// nothing; none when there is none. False when it cannot be read to the
+// end of its first line.
+bool ReadIdentityFields(const CString &className, CStringArray &fields)
 {
     CLineReader reader;
     CString line;
-    CStringArray fields;
-    if (reader.Open(TemplatePath(TemplateClassFolder(className), CTarnIWEntries::kIdentityTemplate))
-        && reader.ReadLine(line))
+    if (reader.Open(IdentityTemplatePath(className)) && reader.ReadLine(line))
         SplitCsvLine(line, fields);
-    return fields;
+    return !reader.ReadFailed();
 }
 
 // A NAME of the command line answers a save dialog as if typed into it, so
@@ -212,9 +217,8 @@ int CCli::Run(const CArgs &args)
 int CCli::Load(const CArgs &args)
 {
     CLineReader reader;
-    if (!reader.Open(Absolute(args.positional[1])))
+    if (!reader.Open(Absolute(args.positional[1])) || !HandLineValuesToHost(reader, m_host))
         return Failed("cannot read", args.positional[1]);
-    HandLineValuesToHost(reader, m_host);
     return Status();
 }
 
@@ -223,8 +227,11 @@ int CCli::Import(const CArgs &args)
     const CString &className = args.positional[1];
     const CString &templateName = args.positional[2];
     const auto fieldsOption = args.options.find("--fields");
-    const CStringArray fields =
-        fieldsOption != args.options.end() ? SplitFieldList(fieldsOption->second) : IdentityFields(className);
+    CStringArray fields;
+    if (fieldsOption != args.options.end())
+        fields = SplitFieldList(fieldsOption->second);
+    else if (!ReadIdentityFields(className, fields))
+        return Failed("cannot read", IdentityTemplatePath(className));
     m_prompts.QueueAnswerWithFilter(Absolute(args.positional[3]), templateName);
     m_entries.Load_Saved_File_and_Template(&m_host, &fields, className);
     bool bOffered = false;

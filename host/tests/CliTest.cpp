@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -40,6 +42,16 @@ CRun Cli(const CTempBase &base, const std::string &args, const std::string &stdi
         run.status = WEXITSTATUS(::pclose(pipe));
     }
     return run;
+}
+
+bool ReadsOfProcMemFail()
+{
+    const int fd = ::open("/proc/self/mem", O_RDONLY);
+    char byte;
+    const bool bFails = fd >= 0 && ::read(fd, &byte, 1) < 0 && errno == EIO;
+    if (fd >= 0)
+        ::close(fd);
+    return bFails;
 }
 }
 
@@ -145,6 +157,21 @@ TEST(Cli, FailuresExitNonZeroWithTheirMessage)
                          "ulimit -v 1000000;", "tarniw-import: Out of memory: the operation was abandoned\n"});
     }
 #endif
+    // A file whose reads fail: /proc/self/mem is a regular file, and reading
+    // the program's own memory at address 0 fails with an I/O error.
+    if (ReadsOfProcMemFail()) {
+        const CString identity = base.Path("Templates/Broken_Template/Template.csv");
+        base.Write("Templates/Broken_Template/x", "");
+        ::symlink("/proc/self/mem", identity.c_str());
+        cases.push_back({"load a file that fails to read", "load /proc/self/mem", "", "",
+                         "tarniw-import: cannot read /proc/self/mem: Input/output error\n"});
+        cases.push_back({"import a data file that fails to read", "import Orders Template /proc/self/mem", "", "",
+                         "tarniw-import: File Open Failed !!!!\n"});
+        cases.push_back({"import through an identity template that fails to read", "import Broken Template d.csv", "",
+                         "", "tarniw-import: cannot read " + identity + ": Input/output error\n"});
+    } else {
+        std::printf("reads of /proc/self/mem do not fail here: the read error cases are left out\n");
+    }
     // A full disk: a small file system, mounted for the program alone.
     const std::string mountDisk = "unshare -m sh -c 'mount -t tmpfs -o size=16k tmpfs \"$0\" && exec \"$@\"' disk";
     ::mkdir(base.Path("disk").c_str(), 0755);

@@ -6,6 +6,7 @@
 #ifndef TARNIW_PLATFORM_FILESYSTEM_H
 #define TARNIW_PLATFORM_FILESYSTEM_H
 
+#include "platform/core/LineReader.h"
 #include "tarniw/TarnTypes.h"
 
 #include <cstdio>
@@ -86,55 +87,5 @@ std::FILE *OpenRegularFileToRead(const CString &path, long long &nSize);
 // with errno set (ENOENT for a missing file), when it cannot be opened or a
 // read fails.
 bool ReadWholeFile(const CString &path, std::string &bytes);
-
-// Reads a file line by line. A line is everything up to and including its
-// '\n' (so CR LF ends a line as LF does; the CR stays in the line, and the
-// line rule trims it), of any length up to kMaxLineLength. Lines may hold any
-// byte, NUL included. Buffered, so large files read fast; the buffer grows
-// only as far as the longest line needs.
-class CLineReader
-{
-public:
-    // The longest line handed out whole, its '\n' not counted.
-    static constexpr size_t kMaxLineLength = size_t(16) << 20;
-
-    CLineReader() = default;
-    ~CLineReader() { Close(); }
-    CLineReader(const CLineReader &) = delete;
-    CLineReader &operator=(const CLineReader &) = delete;
-
-    // Opens the file as OpenRegularFileToRead does; false, with errno set,
-    // when it cannot.
-    bool Open(const CString &path);
-    void Close();
-    bool IsOpen() const { return m_pFile != nullptr; }
-    // Next line into strLine; false at the end of the file.
-    bool ReadLine(CString &strLine);
-    // The same lines as a view into the reader's buffer, valid until the
-    // next read.
-    bool ReadLine(std::string_view &line);
-    // Whether the line last read was longer than kMaxLineLength: the reader
-    // read past its end and gave only its first kMaxLineLength bytes.
-    bool LineTooLong() const { return m_bTooLong; }
-    // Bytes consumed so far (for progress display).
-    long long BytesRead() const { return m_nConsumed; }
-    long long FileSize() const { return m_nSize; }
-
-private:
-    // Moves the bytes not yet handed out to the front, grows the buffer when
-    // they fill it, and reads behind them. False at the end of the file.
-    bool ReadMore();
-    // Reads past the rest of a line too long to keep, whose first
-    // kMaxLineLength bytes stay at the front of the buffer.
-    void SkipRestOfLine();
-
-    std::FILE *m_pFile = nullptr;
-    std::vector<char> m_buffer;
-    size_t m_nPos = 0;
-    size_t m_nEnd = 0;
-    long long m_nConsumed = 0;
-    long long m_nSize = 0;
-    bool m_bTooLong = false;
-};
 
 #endif

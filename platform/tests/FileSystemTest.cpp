@@ -1,4 +1,5 @@
 #include "platform/core/FileSystem.h"
+#include "FailingReads.h"
 #include "TempBase.h"
 #include "platform/core/Paths.h"
 
@@ -10,17 +11,21 @@
 
 namespace {
 // Every line of a file as ReadLine gives it into a CString or a string_view,
-// with "!" appended to a line that was too long.
+// with "!" appended to a line that was too long; read as it goes, or into
+// memory first.
 template <class Line>
-std::vector<std::string> Lines(const CString &path)
+std::vector<std::string> Lines(const CString &path, bool bWholeFirst, bool bComplete = true)
 {
     CLineReader reader;
     std::vector<std::string> lines;
     Line line;
-    if (reader.Open(path)) {
+    if (reader.Open(path) && (!bWholeFirst || reader.ReadToEnd())) {
         while (reader.ReadLine(line))
             lines.push_back(std::string(line) + (reader.LineTooLong() ? "!" : ""));
-        EXPECT_EQ(reader.BytesRead(), reader.FileSize());
+    }
+    EXPECT_EQ(reader.ReadFailed(), !bComplete) << path;
+    if (bComplete) {
+        EXPECT_EQ(reader.BytesRead(), reader.FileSize()) << path;
     }
     return lines;
 }
@@ -61,8 +66,46 @@ TEST(LineReader, ReadsWholeLines)
     for (const Case &c : cases) {
         CTempBase base;
         const CString path = base.Write("f.csv", c.bytes);
-        EXPECT_TRUE(Lines<CString>(path) == c.lines) << c.name;
-        EXPECT_TRUE(Lines<std::string_view>(path) == c.lines) << c.name;
+        for (const bool bWholeFirst : {false, true}) {
+            EXPECT_TRUE(Lines<CString>(path, bWholeFirst) == c.lines) << c.name << bWholeFirst;
+            EXPECT_TRUE(Lines<std::string_view>(path, bWholeFirst) == c.lines) << c.name << bWholeFirst;
+        }
+    }
+}
+
+// A read that fails ends the reading there, and the reader says so: no line
+// is handed out past it (not even the cut one before it), and a reader that
+// reads the whole file first hands out none at all.
+TEST(LineReader, ReadErrorIsNotTheEnd)
+{
+    struct Case {
+        const char *name;
+        std::string bytes;
+        size_t nBytesBeforeFailing;
+    };
+    std::string many;
+    for (int i = 0; i < 100000; ++i)
+        many += std::to_string(i) + ",x\r\n";
+    const std::string longLine = std::string(CLineReader::kMaxLineLength + 1000, 'a') + "\nz\n";
+    const Case cases[] = {
+        {"first read", "a,b\nc,d\n", 0},
+        {"part-way through many lines", many, many.size() / 2},
+        {"inside a line too long to keep", longLine, longLine.size() - 500},
+    };
+    for (const Case &c : cases) {
+        CTempBase base;
+        const CString path = base.Write("f.csv", c.bytes);
+        for (const bool bWholeFirst : {false, true}) {
+            CFailingReads failing(c.nBytesBeforeFailing);
+            const std::vector<std::string> lines = Lines<std::string_view>(path, bWholeFirst, false);
+            std::string handed;
+            for (const std::string &line : lines)
+                handed += line;
+            EXPECT_EQ(c.bytes.compare(0, handed.size(), handed), 0) << c.name;
+            EXPECT_LE(handed.size(), c.nBytesBeforeFailing) << c.name;
+            EXPECT_TRUE(handed.empty() || handed.back() == '\n') << c.name;
+            EXPECT_TRUE(!bWholeFirst || lines.empty()) << c.name;
+        }
     }
 }
 
@@ -98,7 +141,7 @@ TEST(LineReader, OpensThroughALink)
     CTempBase base;
     if (!MakeSymbolicLink(base.Write("real.csv", "a,b\n"), base.Path("link.csv")))
         GTEST_SKIP() << kNoLinksHere;
-    EXPECT_EQ(Lines<CString>(base.Path("link.csv")), std::vector<std::string>{"a,b\n"});
+    EXPECT_EQ(Lines<CString>(base.Path("link.csv"), false), std::vector<std::string>{"a,b\n"});
 }
 
 namespace {

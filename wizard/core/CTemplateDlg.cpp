@@ -241,7 +241,7 @@ void CTemplateDlg::LoadTemplate()
         return;
     }
     CStringArray entries;
-    if (!ReadTemplateEntries(reader, entries))
+    if (!ReadTemplateEntries(reader, entries, kLoadTemplateOpenFailed))
         return;
     if (entries.GetSize() < m_arrFields.GetSize()) {
         AfxMessageBox(kLoadedTemplateLesser);
@@ -298,7 +298,7 @@ void CTemplateDlg::LoadSavedFileAndTemplate()
         return;
     }
     CSavedTemplate tpl;
-    if (!ReadSavedTemplate(reader, tpl))
+    if (!ReadSavedTemplate(reader, tpl, kTemplateOpenFailed))
         return;
     reader.Close();
     if (!reader.Open(dataPath)) {
@@ -311,7 +311,10 @@ void CTemplateDlg::LoadSavedFileAndTemplate()
     m_arrErrorLines.RemoveAll();
     CConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
     CString records;
-    if (!ImportLinesWithTemplate(reader, tpl, m_pHost, records, keep))
+    const eConversion converted = ConvertRecordLines(reader, PlanTemplateRecords(tpl), m_pHost, keep, records);
+    if (converted == eConversion::ReadFailed)
+        AfxMessageBox(kFileOpenFailed);
+    if (converted != eConversion::Converted)
         return;
     m_arrFields = tpl.arrFieldOrder;
     if (m_pHost)
@@ -325,7 +328,10 @@ void CTemplateDlg::BrowseCsvFile()
         return;
     m_strFilePath = path;
     CLineReader reader;
-    if (!reader.Open(path)) {
+    CCsvLine line;
+    // A file that cannot be read leaves the lists as they are.
+    const eCsvLine read = reader.Open(path) ? ReadCsvLine(reader, m_pHost, line) : eCsvLine::ReadFailed;
+    if (read == eCsvLine::ReadFailed) {
         AfxMessageBox(kFileOpenFailed);
         return;
     }
@@ -335,11 +341,7 @@ void CTemplateDlg::BrowseCsvFile()
     m_lstConstants.DeleteAllItems();
     if (m_pWindow)
         m_pWindow->LockUpdates(true);
-    int nLine = 0;
-    CCsvValues values;
-    std::string_view line;
-    const eCsvLine read = ReadCsvLine(reader, m_pHost, nLine, values, line);
-    for (const std::string_view value : values)
+    for (const std::string_view value : line)
         m_lstFileValues.InsertItem(m_lstFileValues.GetItemCount(), CString(value));
     if (m_pWindow)
         m_pWindow->LockUpdates(false);
@@ -363,16 +365,13 @@ void CTemplateDlg::LoadCsvDirect()
     if (!EnsureClassFolder(folder) || !AskFile(true, kCsvExt, kCsvFilter, folder, path))
         return;
     CLineReader reader;
-    if (!reader.Open(path)) {
+    if (!reader.Open(path) || (m_pHost && !HandLineValuesToHost(reader, *m_pHost)))
         AfxMessageBox(kLoadFileOpenFailed);
-        return;
-    }
-    if (m_pHost)
-        HandLineValuesToHost(reader, *m_pHost);
 }
 
 void CTemplateDlg::LoadCsvDirectFromFile(const CString &path)
 {
+    // Silent, as the entries a host drives with a file name are.
     CLineReader reader;
     if (reader.Open(path) && m_pHost)
         HandLineValuesToHost(reader, *m_pHost);
@@ -409,7 +408,10 @@ bool CTemplateDlg::ConvertRecords(CString &records)
     }
     CConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
     const CConversionInput input{m_arrColumnFields, m_lstConstants, m_arrFields, m_bWithLineNumbers};
-    return ConvertRecordLines(reader, input, m_pHost, keep, records, progress);
+    const eConversion converted = ConvertRecordLines(reader, PlanFieldRecords(input), m_pHost, keep, records, progress);
+    if (converted == eConversion::ReadFailed)
+        AfxMessageBox(kFileOpenFailed);
+    return converted == eConversion::Converted;
 }
 
 void CTemplateDlg::ContinueImport()

@@ -1,7 +1,5 @@
 #include "wizard/core/SavedTemplateImport.h"
 
-#include "filevalues/core/CsvLine.h"
-#include "filevalues/core/RecordsText.h"
 #include "platform/core/StoreFolders.h"
 
 const char *const kTemplateNameRefused =
@@ -46,46 +44,16 @@ CString TemplateTitlesFilter(const CStringArray &titles)
     return filter;
 }
 
-bool ImportLinesWithTemplate(CLineReader &reader, const CSavedTemplate &tpl, CImportHost *pHost, CString &records,
-                             CConversionBookkeeping &keep)
+CRecordPlan PlanTemplateRecords(const CSavedTemplate &tpl)
 {
-    std::vector<size_t> mapped;
+    CRecordPlan plan;
+    plan.nExpected = tpl.arrColumns.size();
+    plan.bLineNumbers = true;
     for (size_t c = 0; c < tpl.arrColumns.size(); ++c) {
         if (tpl.arrColumns[c] != " ")
-            mapped.push_back(c);
+            plan.AddColumn(int(c));
     }
-    std::string constants;
     for (const CString &value : tpl.arrConstValues)
-        constants.append(value).push_back(',');
-    const size_t nColumns = tpl.arrColumns.size();
-
-    CCsvValues values;
-    std::string_view line;
-    int nLine = 0;
-    for (;;) {
-        const eCsvLine read = ReadCsvLine(reader, pHost, nLine, values, line);
-        if (read == eCsvLine::End)
-            return true;
-        if (read == eCsvLine::NotCsv)
-            return false;
-        if (nLine == kRecordsSampleLines)
-            ReserveForWholeFile(records, nLine, reader.BytesRead(), reader.FileSize());
-        if (read == eCsvLine::TooLong) {
-            RememberSkippedLine(keep, nLine, line);
-            continue;
-        }
-        if (values.size() < nColumns) {
-            ReportLine(pHost, nLine, line, kValuesLesser);
-            RememberSkippedLine(keep, nLine, line);
-            continue;
-        }
-        if (values.size() > nColumns)
-            ReportLine(pHost, nLine, line, kValuesMore);
-        for (const size_t c : mapped)
-            records.append(values[c]).push_back(',');
-        records.append(constants);
-        AppendLineNumber(records, nLine);
-        records.push_back('\n');
-        keep.nLastLine = nLine;
-    }
+        plan.AddConstant(value);
+    return plan;
 }

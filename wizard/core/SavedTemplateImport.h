@@ -22,12 +22,9 @@ extern const char *const kTemplateNameRefused;
 // "Title|*.csv|" for each title, joined.
 CString TemplateTitlesFilter(const CStringArray &titles);
 
-// Converts every data line into a record in the template's field order,
-// followed by its line number. Short lines, and lines too long to read, are
-// reported, skipped and kept for the validation run; longer lines are
-// reported and converted. False when a line without a comma ended the
-// reading (nothing is to be handed on; the user and the host were told).
-bool ImportLinesWithTemplate(CLineReader &reader, const CSavedTemplate &tpl, CImportHost *pHost, CString &records,
-                             CConversionBookkeeping &keep);
+// A record per data line: the values of the template's mapped columns in
+// column order, then its constants, then the line number; a line should
+// hold a value per column.
+CRecordPlan PlanTemplateRecords(const CSavedTemplate &tpl);
 
 #endif

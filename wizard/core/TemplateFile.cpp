@@ -28,17 +28,18 @@ void AppendColumnEntry(std::string &text, const CString &field)
 enum class eTemplateLine { Entries, End, Failed };
 
 // The entries of a template's next line. Failed, after a message box, at a
-// line that ends the reading.
-eTemplateLine NextTemplateLine(CLineReader &reader, CStringArray &entries, std::string_view &line)
+// line that ends the reading or a read error.
+eTemplateLine NextTemplateLine(CLineReader &reader, CCsvLine &line, CStringArray &entries, const char *pszReadFailed)
 {
-    int nLine = 0;
-    CCsvValues values;
-    switch (ReadCsvLine(reader, nullptr, nLine, values, line)) {
+    switch (ReadCsvLine(reader, nullptr, line)) {
     case eCsvLine::Values:
-        AssignValues(entries, values);
+        AssignValues(entries, line);
         return eTemplateLine::Entries;
     case eCsvLine::TooLong:
         AfxMessageBox(kLineTooLong);
+        return eTemplateLine::Failed;
+    case eCsvLine::ReadFailed:
+        AfxMessageBox(pszReadFailed);
         return eTemplateLine::Failed;
     case eCsvLine::NotCsv:
         return eTemplateLine::Failed;
@@ -78,23 +79,23 @@ std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows
     return text;
 }
 
-bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries)
+bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char *pszReadFailed)
 {
-    std::string_view line;
+    CCsvLine line;
     CStringArray values;
     eTemplateLine read;
-    while ((read = NextTemplateLine(reader, values, line)) == eTemplateLine::Entries)
+    while ((read = NextTemplateLine(reader, line, values, pszReadFailed)) == eTemplateLine::Entries)
         entries.insert(entries.end(), values.begin(), values.end());
     return read == eTemplateLine::End;
 }
 
-bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl)
+bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl, const char *pszReadFailed)
 {
-    std::string_view line;
+    CCsvLine line;
     CStringArray values;
     bool bFirst = true;
     eTemplateLine read;
-    while ((read = NextTemplateLine(reader, values, line)) == eTemplateLine::Entries) {
+    while ((read = NextTemplateLine(reader, line, values, pszReadFailed)) == eTemplateLine::Entries) {
         if (bFirst) {
             bFirst = false;
             for (const CString &entry : values) {
@@ -105,7 +106,7 @@ bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl)
             }
             continue;
         }
-        if (line.find('~') == std::string_view::npos)
+        if (line.text.find('~') == std::string_view::npos)
             return true;
         for (const CString &entry : values) {
             CString name, value;

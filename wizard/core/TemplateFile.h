@@ -25,8 +25,9 @@ std::string FieldListTemplateText(const CStringArray &fields);
 std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows &constants);
 
 // Every entry of every line, in order. False, after a message box, when a
-// line without a comma or one too long to read ended the reading.
-bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries);
+// line without a comma or one too long to read ended the reading, or a read
+// failed (the box then shows pszReadFailed).
+bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char *pszReadFailed);
 
 // A template read for a direct import.
 struct CSavedTemplate
@@ -39,7 +40,8 @@ struct CSavedTemplate
 
 // Line 1 gives the columns; each further line holding a "~" adds constants;
 // the first further line without one ends the reading. False, after a
-// message box, when a line without a comma or one too long to read ended it.
-bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl);
+// message box, when a line without a comma or one too long to read ended
+// it, or a read failed (the box then shows pszReadFailed).
+bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl, const char *pszReadFailed);
 
 #endif

@@ -1,8 +1,11 @@
 #include "DlgFixture.h"
+#include "FailingReads.h"
 #include "RecordingWindow.h"
 #include "platform/core/Paths.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using Lines = std::vector<std::string>;
 
@@ -229,4 +232,72 @@ TEST(FileOperations, ContinueReportsProgressToTheWindow)
         EXPECT_EQ(window.m_progress[1].second, (long long)file.size());
     }
     EXPECT_EQ(withWindow, without);
+}
+
+// A read that fails part-way abandons every reader with its operation's own
+// "Open Failed" message: the host gets no records and no values (the line
+// reports made before it stand), the lists, the fields and the chosen file
+// stay as they were.
+TEST(FileOperations, ReadErrorsAbandonEveryReader)
+{
+    struct Case {
+        const char *name;
+        std::function<void(CDlgFixture &)> prepare; // before reads fail
+        void (CTemplateDlg::*operation)();
+        size_t nBytesBeforeFailing;
+        Lines seen;
+    };
+    std::string data = "1,2\n3,\n"; // a record, a short line, then records over several reads
+    for (int i = 0; i < 50000; ++i)
+        data += "x,K\n";
+    const size_t nAllButTheEnd = data.size() - 4;
+    const auto browsed = [data](CDlgFixture &f) {
+        f.Prompts().QueueAnswer(f.base.Write("FileValues/Alpha/in.csv", data));
+        f.dlg.BrowseCsvFile();
+        f.dlg.OnCellEditDone(CTemplateDlg::IDC_FILEVALUES, 0, 1, "A");
+        f.dlg.OnCellEditDone(CTemplateDlg::IDC_FILEVALUES, 1, 1, "B");
+    };
+    const auto answered = [data](CDlgFixture &f) { f.Prompts().QueueAnswer(f.base.Write("in.csv", data)); };
+    const auto savedTemplate = [data](CDlgFixture &f) {
+        f.base.Write("Templates/Alpha_Template/T.csv", "A,B,\n");
+        f.Prompts().QueueAnswer(f.base.Write("in.csv", data), 1);
+    };
+    const std::string lesser = "error 2: File Values are lesser than the Field Values: 3,";
+    const Case cases[] = {
+        {"Browse", answered, &CTemplateDlg::BrowseCsvFile, 2, {"box File Open Failed !!!!"}},
+        {"direct load", answered, &CTemplateDlg::LoadCsvDirect, nAllButTheEnd, {"box LoadFile Open Failed !!!!"}},
+        {"Continue", browsed, &CTemplateDlg::ContinueImport, nAllButTheEnd, {lesser, "box File Open Failed !!!!"}},
+        {"SaveFile", [browsed](CDlgFixture &f) { browsed(f); f.Prompts().QueueAnswer("out"); },
+         &CTemplateDlg::SaveFile, nAllButTheEnd, {lesser, "box File Open Failed !!!!"}},
+        {"saved file load: the template", savedTemplate, &CTemplateDlg::LoadSavedFileAndTemplate, 2,
+         {"box TemplateFile Open Failed !!!!"}},
+        {"saved file load: the data", savedTemplate, &CTemplateDlg::LoadSavedFileAndTemplate, 5 + nAllButTheEnd,
+         {lesser, "box File Open Failed !!!!"}},
+        {"Load template", [browsed](CDlgFixture &f) { browsed(f); f.Prompts().QueueAnswer(f.base.Write("t.csv", "B,A,\n")); },
+         &CTemplateDlg::LoadTemplate, 2, {"box Load TemplateFile Open Failed !!!!"}},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f({"A", "B"});
+        f.AddRow(f.dlg.m_lstConstants, "Old");
+        c.prepare(f);
+        const Lines rows = CDlgFixture::Rows(f.dlg.m_lstFileValues);
+        const Lines constants = CDlgFixture::Rows(f.dlg.m_lstConstants);
+        f.scope.prompts.m_messages.RemoveAll();
+        f.host.m_calls.clear();
+        {
+            CFailingReads failing(c.nBytesBeforeFailing);
+            (f.dlg.*c.operation)();
+        }
+        EXPECT_EQ(f.Seen(), c.seen) << c.name;
+        EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstFileValues), rows) << c.name;
+        EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstConstants), constants) << c.name;
+        EXPECT_EQ(f.dlg.m_arrFields, (CStringArray{"A", "B"})) << c.name;
+        EXPECT_FALSE(f.base.Exists("FileValues/Alpha/out.csv")) << c.name;
+    }
+    // The entry a host drives with a file name stays silent, as when the
+    // file cannot be opened.
+    CDlgFixture f;
+    CFailingReads failing(nAllButTheEnd);
+    f.dlg.LoadCsvDirectFromFile(f.base.Write("in.csv", data));
+    EXPECT_EQ(f.Seen(), Lines{});
 }
