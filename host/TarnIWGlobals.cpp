@@ -5,7 +5,7 @@
 
 #include "filevalues/ui/CValidationDlg.h"
 #include "filterlist/ui/CFilterText.h"
-#include "listctrl/ui/CReposition.h"
+#include "filterlist/ui/CReposition.h"
 #include "wizard/ui/CTemplateDlgWidget.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 

@@ -12,7 +12,7 @@
 #include "filterlist/ui/CComboListCtrl.h"
 #include "filterlist/ui/CInPlaceCombo.h"
 #include "listctrl/ui/CCommonListCtrl.h"
-#include "listctrl/ui/CReposition.h"
+#include "filterlist/ui/CReposition.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/Prompts.h"
 #include "tarniw/TarnIW.h"

@@ -1,8 +1,8 @@
 #include "filterlist/ui/CFilterListCtrl.h"
 
 #include "filterlist/ui/CFilterHeader.h"
+#include "filterlist/ui/CFilterItemDelegate.h"
 #include "filterlist/ui/CFilterListModel.h"
-#include "filterlist/ui/CFilterText.h"
 #include "listctrl/core/TarnColInfo.h"
 #include "platform/ui/DisplayText.h"
 
@@ -20,7 +20,11 @@
 
 namespace {
 
-constexpr int kTextInset = 3;
+CFilterListCtrl::FilterPopupFn &FilterPopupHandler()
+{
+    static CFilterListCtrl::FilterPopupFn fn;
+    return fn;
+}
 
 sSortState SortStateOf(const CCommonListCtrl &list)
 {
@@ -39,9 +43,11 @@ void SetSortStateOf(CCommonListCtrl &list, const sSortState &state)
 
 CFilterListCtrl::CFilterListCtrl(QWidget *parent)
     : CCommonListCtrl(parent)
-    , m_pFilterModel(new CFilterListModel(this, m_rows))
+    , m_pFilterModel(new CFilterListModel(m_rows, this))
+    , m_pDelegate(new CFilterItemDelegate(*m_pFilterModel, this))
     , m_pHeader(new CFilterHeader(this))
 {
+    setItemDelegate(m_pDelegate);
     m_rows.SetColumnLayout(this);
     SetListModel(m_pFilterModel);
     SetHeader(m_pHeader);
@@ -58,6 +64,11 @@ CFilterListCtrl::~CFilterListCtrl()
 {
     // The model reads the rows, which go before the list's children do.
     delete m_pFilterModel;
+}
+
+void CFilterListCtrl::SetFilterPopupHandler(FilterPopupFn fn)
+{
+    FilterPopupHandler() = std::move(fn);
 }
 
 void CFilterListCtrl::SetDataDescriptor(FilterDataDescriptor pfn)
@@ -124,11 +135,6 @@ BOOL CFilterListCtrl::SetCheck(int nItem, BOOL bCheck)
 BOOL CFilterListCtrl::DeleteAllItems()
 {
     return m_bOwnerData ? m_rows.DeleteAllItems() : CCommonListCtrl::DeleteAllItems();
-}
-
-CString CFilterListCtrl::GetItemText(int nItem, int nSubItem) const
-{
-    return m_bOwnerData ? m_rows.GetItemText(nItem, nSubItem) : CCommonListCtrl::GetItemText(nItem, nSubItem);
 }
 
 int CFilterListCtrl::GetVisibleCount() const
@@ -216,42 +222,6 @@ void CFilterListCtrl::OnCommand(int nID)
         CCommonListCtrl::OnCommand(nID);
 }
 
-bool CFilterListCtrl::DrawItem(QPainter *pPainter, const QStyleOptionViewItem &option, const QModelIndex &index) const
-{
-    if (!m_bOwnerData || !GetDataDescriptor())
-        return false;
-    const sRowLook &look = RowLook(index.row());
-    if (!look.bDrawn)
-        return true;
-
-    const bool bSelected = option.state & QStyle::State_Selected;
-    const bool bFocusRow = currentIndex().row() == index.row();
-    QColor back = FromColorRef(look.crBack);
-    if (bSelected)
-        back = FromColorRef(hasFocus() ? kSelectedFocusColour : kSelectedColour);
-    pPainter->fillRect(option.rect, back);
-
-    int nDef = -1;
-    for (int d = 0; d < m_aColPos.GetSize() && nDef < 0; ++d) {
-        if (m_aColPos[size_t(d)] == index.column())
-            nDef = d;
-    }
-    if (nDef < 0 || nDef >= look.nEndDef)
-        return true;
-
-    // A selected row has white text; on the focus row the text keeps the
-    // row's colour, its focus rectangle marks it.
-    pPainter->save();
-    pPainter->setPen(bSelected && !bFocusRow ? QColor(Qt::white) : FromColorRef(look.crText));
-    pPainter->setFont(option.font);
-    const QRect rcText = option.rect.adjusted(kTextInset, 0, -kTextInset, 0);
-    const QString strShown = option.fontMetrics.elidedText(ToDisplay(look.aTexts[size_t(nDef)]), Qt::ElideRight,
-                                                           rcText.width(), Qt::TextSingleLine);
-    pPainter->drawText(rcText, int(AlignmentOf(m_aColInfo.GetAt(nDef).nFormat)) | Qt::TextSingleLine, strShown);
-    pPainter->restore();
-    return true;
-}
-
 void CFilterListCtrl::keyboardSearch(const QString &search)
 {
     // Typing in an owner-data list never moves the selection.
@@ -280,7 +250,7 @@ void CFilterListCtrl::keyPressEvent(QKeyEvent *event)
 void CFilterListCtrl::paintEvent(QPaintEvent *event)
 {
     // Row looks are asked afresh in every paint.
-    ++m_nPaintPass;
+    m_pDelegate->SetOptions(PaintOptions());
     CCommonListCtrl::paintEvent(event);
     if (m_bOwnerData && GetDataDescriptor()) {
         QPainter painter(viewport());
@@ -296,38 +266,21 @@ void CFilterListCtrl::scrollContentsBy(int dx, int dy)
         m_pHeader->LayoutFilterBoxes();
 }
 
-const CFilterListCtrl::sRowLook &CFilterListCtrl::RowLook(int nRow) const
+sFilterPaintOptions CFilterListCtrl::PaintOptions() const
 {
-    if (m_rowLook.nRow == nRow && m_rowLook.nPass == m_nPaintPass)
-        return m_rowLook;
-    sRowLook &look = m_rowLook;
-    look = sRowLook();
-    look.nRow = nRow;
-    look.nPass = m_nPaintPass;
-    const std::uintptr_t dwData = m_rows.GetItemData(nRow);
-    const int nDefs = m_aColPos.GetSize();
-    const bool bFirstAtStart = m_nFirstColDef >= 0 && m_nFirstColDef < nDefs && m_aColPos[size_t(m_nFirstColDef)] == 0;
-    if (dwData == 0 || !bFirstAtStart)
-        return look;
-
-    // Definition 0 is always asked: it gives the row its colours.
-    look.aTexts.resize(size_t(nDefs));
-    look.nEndDef = nDefs;
-    for (int d = 0; d < nDefs; ++d) {
-        if (d != 0 && m_aColPos[size_t(d)] == -1)
-            continue;
-        int nImage = -1;
-        if (!GetDataDescriptor()(dwData, d, &look.aTexts[size_t(d)], &look.crText, &look.crBack, &nImage)) {
-            look.nEndDef = d;
-            break;
-        }
-        if (d == 0) {
-            look.crText = look.crText == CLR_DEFAULT_CELL ? m_look.crText : look.crText;
-            look.crBack = look.crBack == CLR_DEFAULT_CELL ? m_look.crBack : look.crBack;
-            look.bDrawn = true;
-        }
-    }
-    return look;
+    sFilterPaintOptions options;
+    options.aColPos.assign(m_aColPos.begin(), m_aColPos.end());
+    for (const tsTarnColInfoWiz &info : m_aColInfo)
+        options.aFormats.push_back(info.nFormat);
+    options.aFormats.resize(options.aColPos.size());
+    options.nFirstColDef = m_nFirstColDef;
+    options.crText = m_look.crText;
+    options.crBack = m_look.crBack;
+    options.crSelectedFocus = kSelectedFocusColour;
+    options.crSelected = kSelectedColour;
+    options.bListFocus = hasFocus();
+    options.nCurrentRow = currentIndex().row();
+    return options;
 }
 
 void CFilterListCtrl::DrawFocusRow(QPainter &painter) const
@@ -336,7 +289,7 @@ void CFilterListCtrl::DrawFocusRow(QPainter &painter) const
     if (nRow < 0 || nRow >= m_rows.GetVisibleCount())
         return;
     const QRect rcRow(-horizontalOffset(), rowViewportPosition(nRow), horizontalHeader()->length(), rowHeight(nRow));
-    if (!rcRow.intersects(viewport()->rect()) || !RowLook(nRow).bDrawn)
+    if (!rcRow.intersects(viewport()->rect()) || !m_pDelegate->IsRowDrawn(nRow))
         return;
     QStyleOptionFocusRect option;
     option.initFrom(viewport());
@@ -354,8 +307,8 @@ void CFilterListCtrl::OnFilterButton(int nColumn)
 {
     if (parentWidget())
         emit filterButtonClicked(GetDlgCtrlID(), nColumn);
-    if (CFilterText *pPopup = CFilterText::Instance())
-        pPopup->Open(this, nColumn);
+    if (FilterPopupHandler())
+        FilterPopupHandler()(this, nColumn);
 }
 
 bool CFilterListCtrl::HandleFilterBoxKey(QObject *pBox, QKeyEvent *pKey)

@@ -17,7 +17,9 @@
 #include "listctrl/ui/CCommonListCtrl.h"
 
 class CFilterHeader;
+class CFilterItemDelegate;
 class CFilterListModel;
+struct sFilterPaintOptions;
 
 constexpr int IDM_RESET_FILTERS = 5001;
 
@@ -29,6 +31,11 @@ public:
     static constexpr COLORREF kSelectedFocusColour = 0x8CB4D2; // RGB(210, 180, 140)
     static constexpr COLORREF kSelectedColour = 0x82868B;      // RGB(139, 134, 130)
     static constexpr int kFilterChangeDelay = 500;             // milliseconds
+
+    // What a filter button opens for column nColumn; installed by the filter
+    // value popup.
+    using FilterPopupFn = std::function<void(CFilterListCtrl *pList, int nColumn)>;
+    static void SetFilterPopupHandler(FilterPopupFn fn);
 
     explicit CFilterListCtrl(QWidget *parent = nullptr);
     ~CFilterListCtrl() override;
@@ -49,7 +56,6 @@ public:
     BOOL GetCheck(int nItem) const;
     BOOL SetCheck(int nItem, BOOL bCheck = TRUE);
     BOOL DeleteAllItems();
-    CString GetItemText(int nItem, int nSubItem) const override;
     // Rows shown after the filters.
     int GetVisibleCount() const;
 
@@ -73,7 +79,6 @@ public:
     void OnColumnClick(int nCol) override;
     QMenu *BuildHeaderMenu() override;
     void OnCommand(int nID) override;
-    bool DrawItem(QPainter *pPainter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
     void keyboardSearch(const QString &search) override;
 
@@ -89,25 +94,12 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    // What one painted row shows: its colours from definition 0 and the
-    // text of each definition up to the first that ended the row.
-    struct sRowLook
-    {
-        int nRow = -1;
-        unsigned nPass = 0;
-        bool bDrawn = false;
-        COLORREF crText = CLR_DEFAULT_CELL;
-        COLORREF crBack = CLR_DEFAULT_CELL;
-        int nEndDef = 0;
-        std::vector<CString> aTexts;
-    };
-
     // IFilterColumnLayout
     const CArray<int> &ColumnPositions() const override { return m_aColPos; }
     int ColumnDefinitionCount() const override { return m_nColDefCount; }
     int ColumnType(int nDef) const override { return m_aColInfo.GetAt(nDef).nType; }
 
-    const sRowLook &RowLook(int nRow) const;
+    sFilterPaintOptions PaintOptions() const;
     void DrawFocusRow(QPainter &painter) const;
     void OnHeaderFilterChange();
     void OnFilterButton(int nColumn);
@@ -118,12 +110,11 @@ private:
 
     CFilterRows m_rows;
     CFilterListModel *m_pFilterModel;
+    CFilterItemDelegate *m_pDelegate;
     CFilterHeader *m_pHeader;
     BOOL m_bOwnerData = FALSE;
     BOOL m_bFilterBar = FALSE;
     int m_nFilterFocus = 0;
-    unsigned m_nPaintPass = 0;
-    mutable sRowLook m_rowLook;
 };
 
 #endif

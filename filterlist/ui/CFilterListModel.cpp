@@ -1,7 +1,7 @@
 #include "filterlist/ui/CFilterListModel.h"
 
-CFilterListModel::CFilterListModel(CCommonListCtrl *pList, CFilterRows &rows)
-    : CListModel(pList)
+CFilterListModel::CFilterListModel(CFilterRows &rows, QObject *parent)
+    : CListModel(parent)
     , m_rows(rows)
 {
     m_rows.SetObserver(this);
@@ -39,6 +39,11 @@ int CFilterListModel::rowCount(const QModelIndex &parent) const
     if (!m_bOwnerData)
         return CListModel::rowCount(parent);
     return parent.isValid() ? 0 : m_rows.GetVisibleCount();
+}
+
+CString CFilterListModel::CellText(int nRow, int nCol) const
+{
+    return m_bOwnerData ? m_rows.GetItemText(nRow, nCol) : CListModel::CellText(nRow, nCol);
 }
 
 void CFilterListModel::RowsAboutToReset()

@@ -1,7 +1,7 @@
 // The model of a filter list. In the filter-list mode it keeps no cells:
-// its rows are the shown rows of a CFilterRows, and every cell is read
-// through the list (and so from the owner's data descriptor) when the view
-// asks for it. Outside the mode it is the plain list's model.
+// its rows are the shown rows of a CFilterRows, and every cell is read from
+// the owner's data descriptor when the view asks for it. Outside the mode it
+// is the plain list's model.
 #ifndef TARNIW_FILTERLIST_CFILTERLISTMODEL_H
 #define TARNIW_FILTERLIST_CFILTERLISTMODEL_H
 
@@ -15,16 +15,18 @@ class CFilterListModel : public CListModel, public IFilterRowsObserver
     Q_OBJECT
 public:
     // rows must outlive the model; the model observes them.
-    CFilterListModel(CCommonListCtrl *pList, CFilterRows &rows);
+    CFilterListModel(CFilterRows &rows, QObject *parent);
     ~CFilterListModel() override;
 
     void SetOwnerData(bool bOwnerData);
     bool IsOwnerData() const { return m_bOwnerData; }
+    const CFilterRows &FilterRows() const { return m_rows; }
 
     // Runs a change of many rows as one reset instead of a notice per row.
     void ResetRows(const std::function<void(CFilterRows &)> &change);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    CString CellText(int nRow, int nCol) const override;
 
     void RowsAboutToReset() override;
     void RowsReset() override;

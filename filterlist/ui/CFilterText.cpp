@@ -17,12 +17,6 @@
 
 namespace {
 
-CFilterText *&TheInstance()
-{
-    static CFilterText *pInstance = nullptr;
-    return pInstance;
-}
-
 // The bytes of an entry, kept beside its shown text.
 constexpr int kBytesRole = Qt::UserRole;
 
@@ -42,21 +36,14 @@ QPoint PlaceOnScreen(const QPoint &pos, const QSize &size)
 
 CFilterText::CFilterText()
 {
-    if (!TheInstance())
-        TheInstance() = this;
+    CFilterListCtrl::SetFilterPopupHandler([this](CFilterListCtrl *pList, int nColumn) { Open(pList, nColumn); });
 }
 
 CFilterText::~CFilterText()
 {
-    if (TheInstance() == this)
-        TheInstance() = nullptr;
+    CFilterListCtrl::SetFilterPopupHandler(nullptr);
     if (QCoreApplication::instance())
         delete m_pWnd;
-}
-
-CFilterText *CFilterText::Instance()
-{
-    return TheInstance();
 }
 
 void CFilterText::Open(CFilterListCtrl *pList, int nColumn)

@@ -3,9 +3,10 @@
 // rows. Double click or Enter writes the chosen values, as alternatives, into
 // that column's filter box; a click elsewhere or Escape closes it unchanged.
 //
-// One object serves every filter list (the module's theFilterText). It is a
-// plain object until first used; then it creates its window and afterwards
-// only shows and hides it.
+// One object serves every filter list (the module's theFilterText): it
+// installs itself as what a filter button opens. It is a plain object until
+// first used; then it creates its window and afterwards only shows and hides
+// it.
 #ifndef TARNIW_FILTERLIST_CFILTERTEXT_H
 #define TARNIW_FILTERLIST_CFILTERTEXT_H
 
@@ -22,10 +23,8 @@ public:
     // Horizontal room of the value list, in pixels.
     static constexpr int kHorizontalExtent = 500;
 
-    // The first object constructed becomes the one the filter lists open.
     CFilterText();
     ~CFilterText() override;
-    static CFilterText *Instance();
 
     // Opens the popup for column nColumn of pList: at the mouse position,
     // filled with the column's values, targeted at that list and column.

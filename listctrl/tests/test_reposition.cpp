@@ -1,7 +1,7 @@
 #include "filterlist/ui/CDragDropListCtrl.h"
 #include "listctrl/core/ColumnProfile.h"
 #include "listctrl/ui/CCommonListCtrl.h"
-#include "listctrl/ui/CReposition.h"
+#include "filterlist/ui/CReposition.h"
 #include "listctrl/ui/DlgCtrlId.h"
 #include "platform/core/IniFile.h"
 #include "platform/core/Prompts.h"

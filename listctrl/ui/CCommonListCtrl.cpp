@@ -2,9 +2,7 @@
 
 #include "listctrl/core/ColumnProfile.h"
 #include "listctrl/core/ControlAnchor.h"
-#include "listctrl/core/ListCompare.h"
 #include "listctrl/ui/CListHeader.h"
-#include "listctrl/ui/CListItemDelegate.h"
 #include "listctrl/ui/CListModel.h"
 #include "listctrl/ui/CListRegistry.h"
 #include "listctrl/ui/DlgCtrlId.h"
@@ -52,7 +50,6 @@ CCommonListCtrl::CCommonListCtrl(QWidget *parent)
     : QTableView(parent)
 {
     verticalHeader()->hide();
-    setItemDelegate(new CListItemDelegate(this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
@@ -112,7 +109,7 @@ int CCommonListCtrl::GetDlgCtrlID() const
 
 CString CCommonListCtrl::GetItemText(int nItem, int nSubItem) const
 {
-    return m_pModel->Rows().GetItemText(nItem, nSubItem);
+    return m_pModel->CellText(nItem, nSubItem);
 }
 
 int CCommonListCtrl::InsertItem(int nItem, const CString &strText)
@@ -478,8 +475,7 @@ void CCommonListCtrl::OnColumnClick(int nCol)
     const int d = DefinitionAt(nCol);
     m_nSortType = d >= 0 ? m_aColInfo.GetAt(d).nType : 0;
 
-    m_pModel->ApplyRowOrder(SortedRowOrder(GetItemCount(), m_nSortType, m_nSortDir,
-                                           [&](int r) { return GetItemText(r, nCol); }));
+    m_pModel->SortRows(nCol, m_nSortType, m_nSortDir);
     if (m_nSortDir == -1) {
         if (nPrev != nCol && nPrev != -1)
             SetSortImage(nPrev, 2);
@@ -499,11 +495,6 @@ int CCommonListCtrl::GetSortImage(int nCol) const
     return m_pModel->ColumnImage(nCol);
 }
 
-bool CCommonListCtrl::DrawItem(QPainter *, const QStyleOptionViewItem &, const QModelIndex &) const
-{
-    return false;
-}
-
 bool CCommonListCtrl::GetRowTipText(int nRow, CString &strText)
 {
     return m_pfnTipText && nRow >= 0 && nRow < GetItemCount() && m_pfnTipText(nRow, strText, this);
@@ -518,6 +509,8 @@ void CCommonListCtrl::SetListModel(CListModel *pModel)
 {
     CListModel *pOld = m_pModel;
     m_pModel = pModel;
+    pModel->setParent(this);
+    pModel->SetRowTipProvider([this](int nRow, CString &strText) { return GetRowTipText(nRow, strText); });
     setModel(pModel);
     delete pOld;
 }

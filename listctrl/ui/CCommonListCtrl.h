@@ -3,11 +3,11 @@
 // and row context menus, width fitting, clipboard copy and a fixed look
 // (green on black) that the INI file can recolour per control id.
 //
-// Cells are read only through the virtual GetItemText, so a derived list that
-// keeps its rows elsewhere overrides it (and installs its own CListModel with
-// SetListModel). A derived list may also replace the column-click sort
-// (OnColumnClick), extend the header menu (BuildHeaderMenu + OnCommand) and
-// draw cells itself (DrawItem).
+// Its model (CListModel) holds the cells and their order; a derived list
+// that keeps its rows elsewhere installs a model of its own (SetListModel)
+// and, to paint cells itself, a delegate of its own. A derived list may also
+// replace the column-click sort (OnColumnClick) and extend the header menu
+// (BuildHeaderMenu + OnCommand).
 //
 // Use: construct, set the flags, Create(parent, id), fill m_aColInfo and
 // m_mapColIndex (and optionally m_aDefaultColPos, m_aFixedCols,
@@ -64,8 +64,8 @@ public:
     void SetDlgCtrlID(int nID);
     int GetDlgCtrlID() const;
 
-    // The text of one cell. Sorting, copying and display read cells here.
-    virtual CString GetItemText(int nItem, int nSubItem) const;
+    // The text of one cell, as the model holds it.
+    CString GetItemText(int nItem, int nSubItem) const;
 
     // Rows of the plain list.
     int InsertItem(int nItem, const CString &strText);
@@ -132,9 +132,6 @@ public:
     void SetSortImage(int nCol, int nImage);
     int GetSortImage(int nCol) const;
 
-    // Draws one cell itself; false leaves it to the default painting.
-    virtual bool DrawItem(QPainter *pPainter, const QStyleOptionViewItem &option, const QModelIndex &index) const;
-
     // The row tooltip for nRow from m_pfnTipText; false when none is shown.
     bool GetRowTipText(int nRow, CString &strText);
 
@@ -159,7 +156,6 @@ public:
     CArray<tsTarnColInfoWiz> m_aColInfo;
     CMap<CString, int> m_mapColIndex;
     CStringArray m_aFixedCols;
-    QWidget *m_pDrawTarget = nullptr; // receives the list's notices instead of its parent
     CArray<int> m_aDefaultColPos;
     TipTextFn m_pfnTipText;
     bool m_bCustomColours = false;

@@ -1,7 +1,7 @@
 #include "listctrl/ui/CListModel.h"
 
+#include "listctrl/core/ListCompare.h"
 #include "listctrl/core/TarnColInfo.h"
-#include "listctrl/ui/CCommonListCtrl.h"
 #include "platform/ui/DisplayText.h"
 
 #include <algorithm>
@@ -18,9 +18,8 @@ Qt::Alignment AlignmentOf(int nFormat)
     }
 }
 
-CListModel::CListModel(CCommonListCtrl *pList)
-    : QAbstractTableModel(pList)
-    , m_pList(pList)
+CListModel::CListModel(QObject *parent)
+    : QAbstractTableModel(parent)
 {
 }
 
@@ -137,6 +136,16 @@ void CListModel::ApplyRowOrder(const std::vector<int> &aOrder)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+void CListModel::SortRows(int nCol, int nSortType, int nSortDir)
+{
+    ApplyRowOrder(SortedRowOrder(rowCount(), nSortType, nSortDir, [&](int r) { return CellText(r, nCol); }));
+}
+
+CString CListModel::CellText(int nRow, int nCol) const
+{
+    return m_rows.GetItemText(nRow, nCol);
+}
+
 int CListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_rows.GetItemCount();
@@ -153,12 +162,12 @@ QVariant CListModel::data(const QModelIndex &index, int role) const
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-        return ToDisplay(m_pList->GetItemText(index.row(), index.column()));
+        return ToDisplay(CellText(index.row(), index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(AlignmentOf(ColumnFormat(index.column())));
     case Qt::ToolTipRole: {
         CString strTip;
-        if (m_pList->GetRowTipText(index.row(), strTip))
+        if (m_fnRowTip && m_fnRowTip(index.row(), strTip))
             return ToDisplay(strTip);
         return QVariant();
     }

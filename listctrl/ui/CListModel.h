@@ -1,8 +1,8 @@
 // The data model behind a common list: its columns (heading, alignment,
-// sort image, header tooltip) and, for the plain list, its rows. Cell texts
-// are always read through the list's GetItemText, so a derived list that
-// keeps its rows elsewhere derives this model, overrides rowCount() and
-// still gets display, sorting and copying right.
+// sort image, header tooltip), its rows and their order. Cell texts are
+// always read through CellText, so a derived list that keeps its rows
+// elsewhere derives this model, overrides rowCount() and CellText() and
+// still gets display, sorting and copying right. The model knows no view.
 #ifndef TARNIW_LISTCTRL_CLISTMODEL_H
 #define TARNIW_LISTCTRL_CLISTMODEL_H
 
@@ -10,9 +10,8 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <vector>
-
-class CCommonListCtrl;
 
 class CListModel : public QAbstractTableModel
 {
@@ -21,7 +20,10 @@ public:
     // Header data role holding a column's sort image (-1: none).
     static constexpr int SortImageRole = Qt::UserRole + 1;
 
-    explicit CListModel(CCommonListCtrl *pList);
+    // Row tooltip provider: fills the text for a row, true to show it.
+    using RowTipFn = std::function<bool(int nRow, CString &strText)>;
+
+    explicit CListModel(QObject *parent = nullptr);
 
     // Columns.
     int InsertColumn(int nCol, const CString &strHeading, int nFormat);
@@ -46,14 +48,18 @@ public:
     // Row r becomes the former row aOrder[r]; selection and current row
     // follow their rows.
     void ApplyRowOrder(const std::vector<int> &aOrder);
+    // Sorts the rows by the texts of column nCol, compared as nSortType
+    // (TarnSortType) in direction nSortDir (+1 ascending, -1 descending).
+    void SortRows(int nCol, int nSortType, int nSortDir);
+
+    // The text of one cell; empty outside the rows.
+    virtual CString CellText(int nRow, int nCol) const;
+    void SetRowTipProvider(RowTipFn fn) { m_fnRowTip = std::move(fn); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-protected:
-    CCommonListCtrl *List() const { return m_pList; }
 
 private:
     struct Column
@@ -65,9 +71,9 @@ private:
     };
     bool IsColumn(int nCol) const { return nCol >= 0 && nCol < ColumnCount(); }
 
-    CCommonListCtrl *m_pList;
     std::vector<Column> m_columns;
     CListRows m_rows;
+    RowTipFn m_fnRowTip;
 };
 
 // Qt alignment for a column format.

@@ -76,14 +76,8 @@ bool CanReplaceFile(const CString &path);
 // behind, the old file is as it was, errno tells why and false is returned.
 bool WriteFileAtomically(const CString &path, const std::string &bytes);
 
-// Opens a regular file to read in binary mode, once and without blocking:
-// null when it cannot be opened or is not a regular file (a directory, a
-// FIFO, a device, a socket, a pipe), so that nothing waits on a writer that
-// never comes. errno then tells why (EISDIR for a directory, EINVAL for the
-// others). nSize gets the file's size.
-std::FILE *OpenRegularFileToRead(const CString &path, long long &nSize);
-
-// Reads a whole regular file (opened as OpenRegularFileToRead does). False,
+// Reads a whole regular file (opened as OpenRegularFileToRead, LineReader.h,
+// does). False,
 // with errno set (ENOENT for a missing file), when it cannot be opened or a
 // read fails.
 bool ReadWholeFile(const CString &path, std::string &bytes);

@@ -1,7 +1,5 @@
 #include "platform/core/LineReader.h"
 
-#include "platform/core/FileSystem.h"
-
 #include <algorithm>
 #include <cstring>
 

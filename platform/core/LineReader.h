@@ -1,6 +1,6 @@
 // Reading a file line by line, the way every reader of the module takes its
 // files in: the C library's stdio on the file that OpenRegularFileToRead
-// (FileSystem.h) opens.
+// opens (its calls into the system are FileSystem_<system>.cpp's).
 #ifndef TARNIW_PLATFORM_LINEREADER_H
 #define TARNIW_PLATFORM_LINEREADER_H
 
@@ -9,6 +9,13 @@
 #include <cstdio>
 #include <memory>
 #include <string_view>
+
+// Opens a regular file to read in binary mode, once and without blocking:
+// null when it cannot be opened or is not a regular file (a directory, a
+// FIFO, a device, a socket, a pipe), so that nothing waits on a writer that
+// never comes. errno then tells why (EISDIR for a directory, EINVAL for the
+// others). nSize gets the file's size.
+std::FILE *OpenRegularFileToRead(const CString &path, long long &nSize);
 
 // Where CLineReader takes its bytes from: up to nBytes into pBuffer, fewer
 // only at the end of the file. A read error sets bFailed. By default fread

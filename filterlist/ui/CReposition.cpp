@@ -1,4 +1,4 @@
-#include "listctrl/ui/CReposition.h"
+#include "filterlist/ui/CReposition.h"
 
 #include "filterlist/ui/CDragDropListCtrl.h"
 #include "listctrl/ui/CCommonListCtrl.h"

@@ -7,8 +7,8 @@
 // parent, moves to the list that opens it next, and is afterwards only shown
 // and hidden. When the list it belongs to goes away while it is open, the
 // window closes and lets go of the list.
-#ifndef TARNIW_LISTCTRL_CREPOSITION_H
-#define TARNIW_LISTCTRL_CREPOSITION_H
+#ifndef TARNIW_FILTERLIST_CREPOSITION_H
+#define TARNIW_FILTERLIST_CREPOSITION_H
 
 #include "listctrl/core/ColumnReposition.h"
 
