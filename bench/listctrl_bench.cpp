@@ -43,8 +43,8 @@ CString DecimalCell(int r)
 
 void FillList(CCommonListCtrl &list)
 {
-    list.m_aColInfo.Add(MakeColInfo("Name", 100, LVCFMT_LEFT, 3));
-    list.m_aColInfo.Add(MakeColInfo("Amount", 100, LVCFMT_RIGHT, 2));
+    list.m_aColInfo.Add(MakeColInfo("Name", 100, LVCFMT_LEFT, kSortText));
+    list.m_aColInfo.Add(MakeColInfo("Amount", 100, LVCFMT_RIGHT, kSortDecimal));
     list.BuildColumns();
     for (int r = 0; r < kRows; ++r) {
         list.InsertItem(r, TextCell(r));

@@ -4,7 +4,7 @@
 #include "filevalues/ui/CValidationDlg.h"
 #include "filterlist/ui/CFilterHeader.h"
 #include "listctrl/core/ColumnProfile.h"
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 #include "platform/core/IniFile.h"
 #include "resources/core/Resource.h"
 #include "RecordingHost.h"

@@ -1,7 +1,7 @@
 #include "filevalues/ui/CValidationDlg.h"
 
 #include "listctrl/core/TarnColInfo.h"
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 #include "platform/ui/DisplayText.h"
 #include "platform/ui/ModuleWindows.h"
 #include "resources/core/Resource.h"
@@ -166,7 +166,7 @@ void CValidationDlg::SetColumnDefinitions()
     list.m_mapColIndex.RemoveAll();
     for (int i = 0; i < m_arrColumns.GetSize(); ++i) {
         const CString &strName = m_arrColumns.GetAt(i);
-        list.m_aColInfo.Add(MakeColInfo(strName, kColumnWidth, LVCFMT_RIGHT, 3));
+        list.m_aColInfo.Add(MakeColInfo(strName, kColumnWidth, LVCFMT_RIGHT, kSortText));
         list.m_mapColIndex[strName] = i;
     }
 }

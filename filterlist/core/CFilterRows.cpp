@@ -1,6 +1,7 @@
 #include "filterlist/core/CFilterRows.h"
 
 #include "filterlist/core/MatchFilter.h"
+#include "listctrl/core/TarnColInfo.h"
 #include "platform/core/CNumberReading.h"
 
 #include <algorithm>
@@ -64,7 +65,7 @@ struct TextKey
 
 bool IsSortType(int nType)
 {
-    return nType >= 1 && nType <= 6;
+    return nType >= kSortInteger && nType <= kSortTextToo;
 }
 
 // Calls fn with the key of a sort type code; IsSortType(nType) must hold.
@@ -72,12 +73,12 @@ template <class Fn>
 auto WithKey(int nType, Fn &&fn)
 {
     switch (nType) {
-    case 1:
+    case kSortInteger:
         return fn(IntKey());
-    case 4:
+    case kSortLongInteger:
         return fn(LongKey());
-    case 2:
-    case 5:
+    case kSortDecimal:
+    case kSortDecimalToo:
         return fn(DoubleKey());
     default:
         return fn(TextKey());

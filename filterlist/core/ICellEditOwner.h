@@ -2,16 +2,20 @@
 // an edit.
 //
 // The list asks its owner for a cell's choices (the private message
-// UWM_GETCELLCHOICES, 20000) before it opens an editor and hands it the
-// result (UWM_CELLEDITDONE, 20001) once the editor has ended. Both carry the
-// list's control id; the owner decides what, if anything, is stored. The two
-// messages travel as the calls of ICellEditOwner.
+// UWM_GETCELLCHOICES) before it opens an editor and hands it the result
+// (UWM_CELLEDITDONE) once the editor has ended. Both carry the list's control
+// id; the owner decides what, if anything, is stored. The two messages travel
+// as the calls of ICellEditOwner.
 #ifndef TARNIW_FILTERLIST_ICELLEDITOWNER_H
 #define TARNIW_FILTERLIST_ICELLEDITOWNER_H
 
 #include "tarniw/TarnTypes.h"
 
 #include <cstdint>
+
+// The private messages' numbers.
+constexpr UINT UWM_GETCELLCHOICES = 20000;
+constexpr UINT UWM_CELLEDITDONE = 20001;
 
 // The end-of-label-edit notification code and the text flag of its item.
 constexpr int LVN_ENDLABELEDIT = -106;

@@ -2,7 +2,7 @@
 
 #include "filterlist/core/FilterValues.h"
 #include "filterlist/ui/CFilterListCtrl.h"
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 #include "platform/ui/DisplayText.h"
 #include "resources/core/Resource.h"
 #include "resources/ui/DlgLayout.h"

@@ -2,7 +2,7 @@
 
 #include "filterlist/ui/CDragDropListCtrl.h"
 #include "listctrl/ui/CCommonListCtrl.h"
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 #include "platform/core/Prompts.h"
 #include "platform/ui/DisplayText.h"
 #include "resources/core/Resource.h"

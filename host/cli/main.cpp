@@ -9,8 +9,10 @@
 #include "host/core/CTarnIWEntries.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/StoreFolders.h"
+#include "wizard/core/SavedTemplateImport.h"
 #include "wizard/core/TemplateFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -232,14 +234,13 @@ int CCli::Import(const CArgs &args)
         fields = SplitFieldList(fieldsOption->second);
     else if (!ReadIdentityFields(className, fields))
         return Failed("cannot read", IdentityTemplatePath(className));
+    // The entry offers the class's templates in its open dialog: the answer
+    // picks the data file and the template by its title. A name the store
+    // does not offer is reported after the entry's own message.
     m_prompts.QueueAnswerWithFilter(Absolute(args.positional[3]), templateName);
     m_entries.Load_Saved_File_and_Template(&m_host, &fields, className);
-    bool bOffered = false;
-    for (const CFileDialogRequest &request : m_prompts.m_requests) {
-        for (const auto &entry : ParseDialogFilter(request.strFilter))
-            bOffered = bOffered || entry.first == templateName;
-    }
-    if (!bOffered) {
+    const CStringArray titles = ListTemplateTitles(className);
+    if (std::find(titles.begin(), titles.end(), templateName) == titles.end()) {
         m_host.Flush();
         std::fprintf(stderr, "tarniw-import: class %s has no template %s\n", className.c_str(), templateName.c_str());
         return 1;

@@ -1,6 +1,6 @@
 #include "listctrl/core/ControlAnchor.h"
 
-#include "listctrl/core/TarnColInfo.h"
+#include "listctrl/core/ListCommands.h"
 
 #include <algorithm>
 

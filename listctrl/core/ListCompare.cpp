@@ -1,4 +1,5 @@
 #include "listctrl/core/ListCompare.h"
+#include "listctrl/core/TarnColInfo.h"
 #include "platform/core/CNumberReading.h"
 
 #include <algorithm>
@@ -14,16 +15,16 @@ enum class KeyKind { Integer, Decimal, Text, None };
 KeyKind KindOf(int nType)
 {
     switch (nType) {
-    case 1:
-    case 4:
+    case kSortInteger:
+    case kSortLongInteger:
         return KeyKind::Integer;
-    case 2:
-    case 5:
-    case 7:
+    case kSortDecimal:
+    case kSortDecimalToo:
+    case kSortDecimalCommon:
         return KeyKind::Decimal;
-    case 3:
-    case 6:
-    case 8:
+    case kSortText:
+    case kSortTextToo:
+    case kSortTextCommon:
         return KeyKind::Text;
     default:
         return KeyKind::None;

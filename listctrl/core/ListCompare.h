@@ -1,11 +1,11 @@
 // The order of a common list's rows when a column is sorted: the comparison
-// is chosen by the column's type code, and the result is multiplied by the
-// sort direction (+1 ascending, -1 descending).
+// is chosen by the column's sort type (TarnSortType), and the result is
+// multiplied by the sort direction (+1 ascending, -1 descending).
 //
-//   1, 4     whole numbers (leading digits, like atoi/atol)
-//   2, 5, 7  decimals (like atof); "-" and "NA" count as -1
-//   3, 6, 8  text, byte for byte, case-sensitive
-//   other    all rows equal
+//   whole numbers  leading digits, like atoi/atol
+//   decimals       like atof; "-" and "NA" count as -1
+//   text           byte for byte, case-sensitive
+//   kSortNone      all rows equal
 #ifndef TARNIW_LISTCTRL_LISTCOMPARE_H
 #define TARNIW_LISTCTRL_LISTCOMPARE_H
 

@@ -1,12 +1,13 @@
-// Column definitions of the common lists and the numbers shared by the list
-// family: column formats, menu commands and the private notice to the owner.
+// The column definition of the common lists, with its column formats and
+// sort types.
 #ifndef TARNIW_LISTCTRL_TARNCOLINFO_H
 #define TARNIW_LISTCTRL_TARNCOLINFO_H
 
 #include "tarniw/TarnTypes.h"
 
 // One column definition, filled by the list's owner. szName is the heading
-// and the key by which the column is found; nType chooses the sort order.
+// and the key by which the column is found; nType (a TarnSortType) chooses
+// the sort order.
 struct tsTarnColInfoWiz
 {
     char szName[64];
@@ -23,16 +24,20 @@ constexpr int LVCFMT_LEFT = 0;
 constexpr int LVCFMT_RIGHT = 1;
 constexpr int LVCFMT_CENTER = 2;
 
-// Menu commands of the lists.
-constexpr int IDM_REPOSITION_COLUMNS = 1224;
-constexpr int IDM_FIT_TO_DATA = 1226;
-constexpr int IDM_FIT_TO_HEADER = 1227;
-constexpr int IDM_FIT_TO_WINDOW = 1228;
-constexpr int IDM_WRITE_TO_EXCEL = 1229;
-constexpr int IDM_READ_FROM_EXCEL = 1230;
-constexpr int IDM_DRAW_GRID_LINES = 2222;
-
-// Sent to the owning dialog after the columns were laid out again.
-constexpr int UWM_COLUMNSREPOSITIONED = 1231;
+// How a column's texts compare when it is sorted. The common list sorts
+// every kind; a filter list in its filter-list mode sorts the first six and
+// leaves the rows of the others unsorted.
+enum TarnSortType : int
+{
+    kSortNone = 0,
+    kSortInteger = 1,       // leading whole number
+    kSortDecimal = 2,       // leading decimal; "-" and "NA" count as -1 in the common list
+    kSortText = 3,          // byte for byte, case-sensitive
+    kSortLongInteger = 4,   // leading whole number
+    kSortDecimalToo = 5,    // as kSortDecimal
+    kSortTextToo = 6,       // as kSortText
+    kSortDecimalCommon = 7, // as kSortDecimal, in the common list only
+    kSortTextCommon = 8,    // as kSortText, in the common list only
+};
 
 #endif

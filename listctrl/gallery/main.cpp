@@ -2,7 +2,7 @@
 // whole numbers and decimals in a resizable dialog.
 #include "listctrl/ui/CCommonListCtrl.h"
 #include "listctrl/ui/CControlPos.h"
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,7 +25,7 @@ public:
         m_list.Create(this, 5000);
         m_list.setGeometry(8, 8, 624, 372);
         const char *names[] = {"Name", "Count", "Amount", "Code"};
-        const int types[] = {3, 1, 2, 8};
+        const int types[] = {kSortText, kSortInteger, kSortDecimal, kSortTextCommon};
         const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_RIGHT, LVCFMT_CENTER};
         for (int i = 0; i < 4; ++i) {
             m_list.m_aColInfo.Add(MakeColInfo(names[i], 140, formats[i], types[i]));

@@ -2,7 +2,7 @@
 #include "listctrl/ui/CCommonListCtrl.h"
 #include "listctrl/ui/CListHeader.h"
 #include "listctrl/ui/CListRegistry.h"
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 #include "platform/core/Prompts.h"
 
 #include "TempBase.h"

@@ -1,5 +1,5 @@
 #include "listctrl/core/ControlAnchor.h"
-#include "listctrl/core/TarnColInfo.h"
+#include "listctrl/core/ListCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "listctrl/core/ColumnProfile.h"
 #include "listctrl/ui/CCommonListCtrl.h"
 #include "filterlist/ui/CReposition.h"
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 #include "platform/core/IniFile.h"
 #include "platform/core/Prompts.h"
 #include "resources/core/Resource.h"

@@ -5,7 +5,7 @@
 #include "listctrl/ui/CListHeader.h"
 #include "listctrl/ui/CListModel.h"
 #include "listctrl/ui/CListRegistry.h"
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 #include "platform/core/Prompts.h"
 #include "platform/ui/DisplayText.h"
 

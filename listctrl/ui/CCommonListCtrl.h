@@ -16,6 +16,7 @@
 #define TARNIW_LISTCTRL_CCOMMONLISTCTRL_H
 
 #include "listctrl/core/ColumnProfile.h"
+#include "listctrl/core/ListCommands.h"
 
 #include <QTableView>
 

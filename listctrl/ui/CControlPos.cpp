@@ -1,6 +1,6 @@
 #include "listctrl/ui/CControlPos.h"
 
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 
 CControlPos::CControlPos(QWidget *pParent)
     : m_pParent(pParent)

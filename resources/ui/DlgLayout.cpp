@@ -1,13 +1,13 @@
 #include "resources/ui/DlgLayout.h"
 
+#include "resources/ui/DlgCtrlId.h"
+
 #include <QDialog>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QVariant>
 
 namespace {
-
-const char szDlgIdProperty[] = "dlgId";
 
 // The template control a widget stands for: by id, and among controls that
 // share the id by the widget's text.
@@ -100,7 +100,7 @@ void PlaceDlgControls(QWidget *pDlg, const sDlgTemplate &tmpl)
 {
     const sDlgBaseUnits base = DlgBaseUnits(pDlg->font());
     for (QWidget *pChild : pDlg->findChildren<QWidget *>()) {
-        const QVariant id = pChild->property(szDlgIdProperty);
+        const QVariant id = pChild->property(kDlgIdProperty);
         if (id.isValid())
             PlaceMatching(tmpl, id.toInt(), pChild, base);
     }

@@ -1,4 +1,4 @@
-#include "listctrl/ui/DlgCtrlId.h"
+#include "resources/ui/DlgCtrlId.h"
 
 #include <QVariant>
 #include <QWidget>

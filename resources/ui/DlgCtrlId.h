@@ -1,8 +1,9 @@
 // Dialog control ids on Qt widgets. A control's id is kept as the dynamic
-// property "dlgId", so any widget of a dialog can carry one and helpers such
-// as CControlPos can find a control by it.
-#ifndef TARNIW_LISTCTRL_DLGCTRLID_H
-#define TARNIW_LISTCTRL_DLGCTRLID_H
+// property "dlgId", so any widget of a dialog can carry one, the dialog
+// layout places it by its template and helpers such as CControlPos find a
+// control by it.
+#ifndef TARNIW_RESOURCES_DLGCTRLID_H
+#define TARNIW_RESOURCES_DLGCTRLID_H
 
 class QWidget;
 
