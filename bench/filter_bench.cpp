@@ -50,6 +50,7 @@ struct CValidationList
     CValidationList()
     {
         rows.SetDataDescriptor(RowText);
+        rows.SetCellView(RowCell);
         rows.SetColumnLayout(&layout);
         FillRows(rows, strRows);
     }

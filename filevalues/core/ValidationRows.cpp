@@ -48,27 +48,41 @@ bool NextToken(const char *&p, std::string_view &token)
 }
 }
 
+namespace {
+// The cell of a result line at p in a column; with a colour to set, the
+// text turns black at an "OK" token and red at an "Error" token on the way.
+std::string_view LineCell(const char *p, int nColumn, COLORREF *pTextColour)
+{
+    std::string_view cell;
+    for (int i = 0; i <= nColumn; ++i) {
+        if (!NextToken(p, cell))
+            return " ";
+        if (!pTextColour)
+            continue;
+        if (cell[0] == 'O' && cell == "OK")
+            *pTextColour = kValidRowColour;
+        else if (cell[0] == 'E' && cell == "Error")
+            *pTextColour = kErrorRowColour;
+    }
+    return cell;
+}
+}
+
 int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextColour,
             COLORREF *pBackColour, int * /*pImage*/)
 {
     if (!dwData)
         return 0;
     *pBackColour = kValidationBackColour;
-    const char *p = reinterpret_cast<const char *>(dwData);
-    std::string_view cell;
-    for (int i = 0; i <= nColumn; ++i) {
-        if (!NextToken(p, cell)) {
-            cell = " ";
-            break;
-        }
-        if (cell[0] == 'O' && cell == "OK")
-            *pTextColour = kValidRowColour;
-        else if (cell[0] == 'E' && cell == "Error")
-            *pTextColour = kErrorRowColour;
-    }
+    const std::string_view cell = LineCell(reinterpret_cast<const char *>(dwData), nColumn, pTextColour);
     pText->clear(); // then append: cheaper than assign for a short cell
     pText->append(cell.data(), cell.size());
     return 1;
+}
+
+std::string_view RowCell(std::uintptr_t dwData, int nColumn)
+{
+    return LineCell(reinterpret_cast<const char *>(dwData), nColumn, nullptr);
 }
 
 void FillRows(CFilterRows &rows, const CString &strRows, std::vector<std::uintptr_t> &&aLineStarts)

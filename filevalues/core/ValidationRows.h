@@ -19,6 +19,8 @@ constexpr COLORREF kErrorRowColour = 0x0000FF;      // red
 // any length.
 int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextColour,
             COLORREF *pBackColour, int *pImage);
+// The text RowText gives a cell, as a view into the result line.
+std::string_view RowCell(std::uintptr_t dwData, int nColumn);
 
 // Replaces the rows by one row per non-empty line of the result text, in
 // order, each pointing at its line: the text is the rows' own copy of the

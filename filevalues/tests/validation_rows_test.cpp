@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(RowText, GivesTokenAndColours)
+TEST(RowText, GivesTokenAndColoursAndTheSameTextAsAView)
 {
     const std::string kLong(300, 'v');
     struct Case
@@ -33,6 +33,7 @@ TEST(RowText, GivesTokenAndColours)
         int nImage = -1;
         EXPECT_EQ(RowText(reinterpret_cast<std::uintptr_t>(c.line.c_str()), c.nColumn, &text, &crText, &crBack, &nImage), 1);
         EXPECT_EQ(text, c.text);
+        EXPECT_EQ(RowCell(reinterpret_cast<std::uintptr_t>(c.line.c_str()), c.nColumn), c.text);
         EXPECT_EQ(crText, c.crText);
         EXPECT_EQ(crBack, kValidationBackColour);
         EXPECT_EQ(nImage, -1);

@@ -144,6 +144,7 @@ void CValidationDlg::CreateControls()
 
     m_lstResults = new CFilterListCtrl(m_pWnd);
     m_lstResults->SetDataDescriptor(RowText);
+    m_lstResults->SetCellView(RowCell);
     m_lstResults->m_strProfileName = "Validation List";
     m_lstResults->Create(m_pWnd, IDC_RESULT_LIST);
     auto applyFilters = [this] { m_lstResults->ApplyFilters(); };

@@ -406,26 +406,33 @@ void CFilterRows::ApplyFilters(const CStringArray &aFilterTexts)
     const int nDefs = ColumnDefinitionCount();
     for (size_t i = 0; i < m_aFilterCols.size(); ++i)
         aFilters.push_back({m_aFilterCols[i], m_aFilterCols[i] <= nDefs - 1, &m_aFilterPatterns[i]});
-    CString strText;
-    COLORREF crText, crBack;
-    int nImage;
-    const FilterDataDescriptor pfnDescriptor = m_pfnDescriptor;
     m_aVisible.reserve(m_aData.size());
-    const size_t nRows = m_aData.size();
-    for (size_t nRow = 0; nRow < nRows; ++nRow) {
-        const std::uintptr_t dwData = m_aData[nRow];
-        strText.clear();
-        bool bPass = true;
-        for (auto filter = aFilters.cbegin(); bPass && filter != aFilters.cend(); ++filter) {
-            if (dwData && filter->bFetch) {
-                crText = crBack = CLR_DEFAULT_CELL;
-                nImage = -1;
-                pfnDescriptor(dwData, filter->nDef, &strText, &crText, &crBack, &nImage);
+    const auto run = [this, &aFilters](auto fetch) {
+        const size_t nRows = m_aData.size();
+        for (size_t nRow = 0; nRow < nRows; ++nRow) {
+            const std::uintptr_t dwData = m_aData[nRow];
+            std::string_view text;
+            bool bPass = true;
+            for (auto filter = aFilters.cbegin(); bPass && filter != aFilters.cend(); ++filter) {
+                if (dwData && filter->bFetch)
+                    text = fetch(dwData, filter->nDef);
+                bPass = filter->pPattern->Matches(text);
             }
-            bPass = filter->pPattern->Matches(strText);
+            if (bPass)
+                m_aVisible.push_back(int(nRow));
         }
-        if (bPass)
-            m_aVisible.push_back(int(nRow));
+    };
+    if (m_pfnCellView) {
+        run(m_pfnCellView);
+    } else {
+        CString strText;
+        run([pfnDescriptor = m_pfnDescriptor, &strText](std::uintptr_t dwData, int nDef) {
+            COLORREF crText = CLR_DEFAULT_CELL, crBack = CLR_DEFAULT_CELL;
+            int nImage = -1;
+            strText.clear();
+            pfnDescriptor(dwData, nDef, &strText, &crText, &crBack, &nImage);
+            return std::string_view(strText);
+        });
     }
     m_nVisible = m_aVisible.GetSize();
     EndReset();

@@ -9,6 +9,7 @@
 #include "tarniw/TarnTypes.h"
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 // The owner's cell provider: for a row's data value and a column definition
@@ -18,6 +19,11 @@
 // it must leave its outputs alone.
 using FilterDataDescriptor = int (*)(std::uintptr_t dwData, int nDef, CString *pText,
                                      COLORREF *pTextColour, COLORREF *pBackColour, int *pImage);
+
+// An owner's quicker way to the texts its descriptor gives: a view of the
+// cell text for data other than 0, valid while that data is. Optional; when
+// set, the filter run tests the views without copying them.
+using FilterCellView = std::string_view (*)(std::uintptr_t dwData, int nDef);
 
 constexpr COLORREF CLR_DEFAULT_CELL = COLORREF(-1);
 
@@ -75,6 +81,7 @@ class CFilterRows
 public:
     void SetDataDescriptor(FilterDataDescriptor pfn) { m_pfnDescriptor = pfn; }
     FilterDataDescriptor DataDescriptor() const { return m_pfnDescriptor; }
+    void SetCellView(FilterCellView pfn) { m_pfnCellView = pfn; }
     void SetColumnLayout(const IFilterColumnLayout *pLayout) { m_pLayout = pLayout; }
     void SetObserver(IFilterRowsObserver *pObserver) { m_pObserver = pObserver; }
 
@@ -152,6 +159,7 @@ private:
     int m_nSortDef = -1;
     sSortState m_sort;
     FilterDataDescriptor m_pfnDescriptor = nullptr;
+    FilterCellView m_pfnCellView = nullptr;
     const IFilterColumnLayout *m_pLayout = nullptr;
     IFilterRowsObserver *m_pObserver = nullptr;
 };

@@ -134,16 +134,16 @@ CFilterPattern::CFilterPattern(std::string_view filter)
     }
 }
 
-bool CFilterPattern::Matches(const CString &strValue) const
+bool CFilterPattern::Matches(std::string_view value) const
 {
     for (const CToken &token : m_tokens) {
-        if (Matches(token, strValue))
+        if (Matches(token, value))
             return true;
     }
     return false;
 }
 
-bool CFilterPattern::Matches(const CToken &token, const CString &strValue)
+bool CFilterPattern::Matches(const CToken &token, std::string_view value)
 {
     switch (token.kind) {
     case eKind::Everything:
@@ -151,18 +151,18 @@ bool CFilterPattern::Matches(const CToken &token, const CString &strValue)
     case eKind::Contains:
         if (token.text.empty())
             return true;
-        return token.bLetters ? Contains<true>(strValue, token.text) : Contains<false>(strValue, token.text);
+        return token.bLetters ? Contains<true>(value, token.text) : Contains<false>(value, token.text);
     case eKind::EndsWith:
-        return EndsWith(strValue, token.text);
+        return EndsWith(value, token.text);
     case eKind::Greater:
     case eKind::Less: {
-        double value = 0;
-        if (!token.bLimit || !ReadNumber(strValue.c_str(), value))
+        double number = 0;
+        if (!token.bLimit || !ReadNumber(value, number))
             return false;
-        return token.kind == eKind::Greater ? value > token.limit : value < token.limit;
+        return token.kind == eKind::Greater ? number > token.limit : number < token.limit;
     }
     case eKind::BeginsWith:
         break;
     }
-    return StartsWith(strValue, token.text);
+    return StartsWith(value, token.text);
 }

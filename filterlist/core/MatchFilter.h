@@ -22,7 +22,7 @@ class CFilterPattern
 {
 public:
     explicit CFilterPattern(std::string_view filter);
-    bool Matches(const CString &strValue) const;
+    bool Matches(std::string_view value) const;
 
 private:
     enum class eKind { Everything, Contains, EndsWith, Greater, Less, BeginsWith };
@@ -34,7 +34,7 @@ private:
         bool bLimit = false;  // a number could be read after ">" or "<"
         double limit = 0;
     };
-    static bool Matches(const CToken &token, const CString &strValue);
+    static bool Matches(const CToken &token, std::string_view value);
 
     std::vector<CToken> m_tokens;
 };
