@@ -295,8 +295,17 @@ TEST(FileOperations, ReadErrorsAbandonEveryReader)
         f.base.Write("Templates/Alpha_Template/T.csv", "A,B,\n");
         f.Prompts().QueueAnswer(f.base.Write("in.csv", data), 1);
     };
+    const auto quoted = [](std::function<void(CDlgFixture &)> prepare) {
+        return [prepare](CDlgFixture &f) {
+            f.dlg.SetFileFormat(true, false);
+            prepare(f);
+        };
+    };
     const std::string lesser = "error 2: File Values are lesser than the Field Values: 3,";
     const Case cases[] = {
+        {"Browse, quoted", quoted(answered), &CTemplateDlg::BrowseCsvFile, 2, {"box File Open Failed !!!!"}},
+        {"Continue, quoted", quoted(browsed), &CTemplateDlg::ContinueImport, nAllButTheEnd,
+         {"box File Open Failed !!!!"}},
         {"Browse", answered, &CTemplateDlg::BrowseCsvFile, 2, {"box File Open Failed !!!!"}},
         {"direct load", answered, &CTemplateDlg::LoadCsvDirect, nAllButTheEnd, {"box LoadFile Open Failed !!!!"}},
         {"Continue", browsed, &CTemplateDlg::ContinueImport, nAllButTheEnd, {lesser, "box File Open Failed !!!!"}},
