@@ -77,9 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(nRecords < recordLines.size());
         CResultTokens tokens(line, true);
         size_t nTokens = 0;
-        while (tokens.Next(token))
-            ++nTokens;
-        FUZZ_CHECK(nTokens == nValues && token == std::to_string(recordLines[nRecords++]));
+        std::string last;
+        for (; tokens.Next(token); ++nTokens)
+            last = token;
+        FUZZ_CHECK(nTokens == nValues && last == std::to_string(recordLines[nRecords++]));
     }
     FUZZ_CHECK(nRecords == recordLines.size());
     const sConversionState state{nLastLine, errorLines, errors, fields, true, &recordLines};
