@@ -1,7 +1,5 @@
 #include "filevalues/core/QuotedCsv.h"
 
-#include "filevalues/core/ValidationRun.h"
-
 const char *const kUnterminatedQuote = "Unterminated quoted value: the file ends inside quotes";
 
 namespace {

@@ -43,18 +43,6 @@ std::vector<std::pair<int, int>> ShortLines(const CArray<int> &arrErrorLines)
 
 } // namespace
 
-bool NextPiece(std::string_view &rest, char cSep, std::string_view &piece)
-{
-    while (!rest.empty()) {
-        const size_t end = rest.find(cSep);
-        piece = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (!piece.empty())
-            return true;
-    }
-    return false;
-}
-
 namespace {
 
 // Writes the result lines into a text, each in one piece, and notes where

@@ -46,8 +46,4 @@ struct sValidationResult
 sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *pVerdicts,
                                   const sConversionState &state);
 
-// Takes the next non-empty piece between separators off the front of rest;
-// false when none is left. Result lines and their comma tokens are read so.
-bool NextPiece(std::string_view &rest, char cSep, std::string_view &piece);
-
 #endif
