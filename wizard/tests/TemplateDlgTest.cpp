@@ -354,4 +354,4 @@ void TestTemplateDlg::longConversionShowsProgress()
 }
 
 QTEST_MAIN(TestTemplateDlg)
-#include "test_templatedlg.moc"
+#include "TemplateDlgTest.moc"

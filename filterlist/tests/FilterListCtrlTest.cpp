@@ -277,4 +277,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestFilterList)
-#include "test_filterlist.moc"
+#include "FilterListCtrlTest.moc"

@@ -134,4 +134,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestTemplateDlgModule)
-#include "test_templatedlg_module.moc"
+#include "TemplateDlgModuleTest.moc"

@@ -345,4 +345,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestValidationDlg)
-#include "test_validationdlg.moc"
+#include "ValidationDlgTest.moc"

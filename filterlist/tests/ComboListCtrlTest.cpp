@@ -404,4 +404,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestComboListCtrl)
-#include "test_combolistctrl.moc"
+#include "ComboListCtrlTest.moc"

@@ -82,4 +82,4 @@ private:
 };
 
 QTEST_MAIN(TestValidationDlgModule)
-#include "test_validationdlg_module.moc"
+#include "ValidationDlgModuleTest.moc"
