@@ -29,6 +29,16 @@ inline int TestCells(std::uintptr_t dwData, int nDef, CString *pText, COLORREF *
     return 1;
 }
 
+// A column of every shown row of the rows or the list, joined by spaces.
+template <class Rows>
+CString ShownCells(const Rows &rows, int nColumn = 0)
+{
+    CString s;
+    for (int p = 0; p < rows.GetVisibleCount(); ++p)
+        s += (p ? " " : "") + rows.GetItemText(p, nColumn);
+    return s;
+}
+
 class CTestRows
 {
 public:
@@ -52,14 +62,7 @@ public:
         m_rows.InsertItem(n);
         return m_rows.SetItemData(n, Data(cells));
     }
-    // Column 0 of every shown row, joined by spaces.
-    CString Shown(int nColumn = 0) const
-    {
-        CString s;
-        for (int p = 0; p < m_rows.GetVisibleCount(); ++p)
-            s += (p ? " " : "") + m_rows.GetItemText(p, nColumn);
-        return s;
-    }
+    CString Shown(int nColumn = 0) const { return ShownCells(m_rows, nColumn); }
 
     CTestLayout m_layout;
     CFilterRows m_rows;

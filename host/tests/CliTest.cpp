@@ -87,13 +87,10 @@ TEST(Cli, Commands)
     base.Write("data.csv", data);
     for (const Step &step : steps) {
         const std::string args = step.args;
-        std::string withPaths = args;
-        const size_t pos = withPaths.find("data.csv");
-        if (pos != std::string::npos)
-            withPaths.replace(pos, 8, base.Path("data.csv"));
-        const size_t outPos = withPaths.find("out.csv");
-        if (outPos != std::string::npos)
-            withPaths.replace(outPos, 7, base.Path("out.csv"));
+        std::string withPaths = args; // the files named by full paths
+        for (const std::string name : {"data.csv", "out.csv"})
+            if (const size_t pos = withPaths.find(name); pos != std::string::npos)
+                withPaths.replace(pos, name.size(), base.Path(name));
         const CRun run = Cli(base, withPaths, step.stdinText);
         if (step.status != 2) {
             EXPECT_EQ(run.out, step.out) << args;

@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -88,25 +87,17 @@ class TestHostException : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_baseDir;
+    CModuleBase m_base;
 
     QString WriteCsv(const char *pszName, const QByteArray &text)
     {
-        QFile file(m_baseDir.filePath(pszName));
+        QFile file(m_base.Path(pszName));
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
             return QString();
         return file.fileName();
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(m_baseDir.isValid());
-        qputenv("TARNIW_HOST_EXE", QFile::encodeName(m_baseDir.filePath("host")));
-    }
-
-    void cleanupTestCase() { qunsetenv("TARNIW_HOST_EXE"); }
-
     void endsTheOperationAndGoesOn()
     {
         const QString twoLines = WriteCsv("two.csv", "a,b\nc,d\n");

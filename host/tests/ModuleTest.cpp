@@ -1,10 +1,14 @@
-// The module as a host sees it: a shared library with fifteen entries.
+// The module as a host sees it: a shared library with fifteen entries, whose
+// messages go to standard error where there is no display.
+#include "tarniw/TarnIW.h"
+
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 
 namespace {
@@ -63,4 +67,22 @@ TEST(Module, ExportsExactlyTheFifteenEntries)
 
     // The module stays loaded until the process ends, as in a host:
     // unloading it would unload the Qt libraries it brought in, too.
+}
+
+// For a host that has neither a QApplication nor any display.
+TEST(ModuleDeathTest, MessagesWithoutDisplayGoToStandardError)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            for (const char *pszVariable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                ::unsetenv(pszVariable);
+            void *module = ::dlopen(TARNIW_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
+            auto save = reinterpret_cast<decltype(&Save_Template_From_Application)>(
+                ::dlsym(module, "Save_Template_From_Application"));
+            CStringArray fields{"A"};
+            save(&fields, "a/b", "T");
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "TarnIW: Directory could not be created");
 }

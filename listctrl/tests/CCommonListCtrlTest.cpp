@@ -276,23 +276,6 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->mimeData()->data("text/plain"), expected);
     }
 
-    void profileRoundTripAndReposition()
-    {
-        m_list->m_strProfileName = "Validation List";
-        Fill(*m_list, {});
-        m_list->ApplyColumnLayout({2, 0}, {70, 90});
-        m_list->SaveColumnProfile();
-        QCOMPARE(m_base->Read(kListIniFileName), std::string("[Validation List]\nCOLUMNPROFILE=0,1,90,1,-1,0,2,0,70\n"));
-
-        CTestList again;
-        again.m_strProfileName = "Validation List";
-        Fill(again, {});
-        QCOMPARE(again.GetColumnCount(), 2);
-        QCOMPARE(again.GetColumnHeading(0), CString("Amount"));
-        QCOMPARE(again.GetColumnWidth(1), 90);
-        QVERIFY(m_prompts.m_messages.IsEmpty());
-    }
-
     // Lists on a dialog join the registry and take their colours from the
     // INI file; one without a dialog keeps the default look, unregistered.
     void initialisationLookAndRegistry()

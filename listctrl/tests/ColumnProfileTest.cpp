@@ -126,15 +126,4 @@ TEST(ColumnProfile, ColourLineSetsTheColoursGiven)
     }
 }
 
-TEST(ColumnProfile, ColourLineByControlId)
-{
-    CTempBase base;
-    base.Write("Tarn_Import_Wizard.ini", "[CUSTOMIZE_LISTS]\r\n5000=FFFFFF,0,1\r\n");
-    COLORREF back = 0, text = 0x00FF00;
-    EXPECT_FALSE(ReadListColours(5001, back, text));
-    EXPECT_TRUE(ReadListColours(5000, back, text));
-    EXPECT_EQ(back, 0xFFFFFFu);
-    EXPECT_EQ(text, 0u);
-}
-
 } // namespace

@@ -110,7 +110,7 @@ TEST(LineReader, ReadErrorIsNotTheEnd)
 }
 
 // Only what opens as a regular file is read; errno says why not (the
-// system's special files are tried in FileSystemTest_<system>.cpp).
+// system's special files are tried in FileSystem<System>Test.cpp).
 TEST(LineReader, OpensOnlyRegularFiles)
 {
     CTempBase base;
@@ -194,7 +194,7 @@ std::function<void(const CTempBase &)> OldFile(const char *rel, bool bReadOnly =
 
 // A file is replaced whole or not at all; a read-only file stays as it is,
 // also when the tests run as root. (Permission bits, owners and attributes:
-// FileSystemTest_<system>.cpp.)
+// FileSystem<System>Test.cpp.)
 TEST(WriteFileAtomically, RespectsTheFileThatIsThere)
 {
     CheckWrites({

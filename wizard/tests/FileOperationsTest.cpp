@@ -103,8 +103,6 @@ TEST(FileOperations, ContinueImport)
     };
     const Case cases[] = {
         {"records handed over", "x,1\ny,2\n", {"records x,K,1,\ny,K,2,\n"}, 2},
-        {"abandoned at an empty line", "x,1\n\n",
-         {"error 2: Invalid Format:Not a CSV Format: ", "box Invalid Format:Not a CSV Format"}, 1},
         {"no line converted", "1,\n,y\n",
          {"error 1: File Values are lesser than the Field Values: 1,", "error 2: File Values are lesser than the Field Values: ,y",
           "box No line of the file could be converted into a record"}, 7},

@@ -203,6 +203,7 @@ TEST(TemplateStore, LoadSavedFileAndTemplate)
         {"more values reported and converted", "A,NA,", "1,2,3\n",
          {"error 1: File Values are more than the Field Values: 1,2,3", "records 1,1,\n"}, {"A"}},
         {"all NA gives constants only", "NA,NA,\nK~k,", "1,2\n", {"records k,1,\n"}, {"K"}},
+        {"tilde kept in a constant's value", "A,\nK~x~y,", "1,\n", {"records 1,x~y,1,\n"}, {"A", "K"}},
         {"constant line ends at line without tilde", "A,\nK~k,\nX,\nL~l,", "1,\n,1\n", {"records 1,k,1,\n1,k,2,\n"}, {"A", "K"}},
         {"template line without comma", "A\n", "1,2\n", {"box Invalid Format:Not a CSV Format"}, {"Old"}},
         {"quoted values and a header line", "A,B,\nK~k,\n#format,quoted,header,", "a,b\n\n\"x,\n1\",2\n",

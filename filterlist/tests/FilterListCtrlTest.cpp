@@ -65,14 +65,7 @@ public:
         m_pList->setFocus();
     }
 
-    // Column nColumn of the shown rows, joined by spaces.
-    CString Shown(int nColumn = 0) const
-    {
-        CString s;
-        for (int p = 0; p < m_pList->GetVisibleCount(); ++p)
-            s += (p ? " " : "") + m_pList->GetItemText(p, nColumn);
-        return s;
-    }
+    CString Shown(int nColumn = 0) const { return ShownCells(*m_pList, nColumn); }
 
     QLineEdit *Box(int nColumn) const { return m_pList->FilterHeader()->FilterBox(nColumn); }
 
@@ -277,4 +270,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestFilterList)
-#include "test_filterlist.moc"
+#include "FilterListCtrlTest.moc"

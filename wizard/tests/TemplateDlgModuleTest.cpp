@@ -7,8 +7,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QTemporaryDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTest>
@@ -24,11 +22,7 @@ QWidget *TemplateWindow()
 
 QWidget *FileValuesList()
 {
-    for (QAbstractItemView *pList : TemplateWindow()->findChildren<QAbstractItemView *>()) {
-        if (pList->property("dlgId").toInt() == 1001)
-            return pList;
-    }
-    return nullptr;
+    return WindowControl<QAbstractItemView>(QStringLiteral("Template"), 1001);
 }
 
 void Invoke(CImportHost *pHost)
@@ -42,7 +36,7 @@ class TestTemplateDlgModule : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_baseDir;
+    CModuleBase m_base;
     CRecordingHost m_host;
     QWidget m_hostWindow;
     QLineEdit *m_pHostEdit = nullptr;
@@ -50,15 +44,9 @@ class TestTemplateDlgModule : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        // The module keeps its stores beside the host's executable: point it
-        // at this test's own folder.
-        QVERIFY(m_baseDir.isValid());
-        qputenv("TARNIW_HOST_EXE", QFile::encodeName(m_baseDir.filePath("host")));
         m_pHostEdit = new QLineEdit(&m_hostWindow);
         m_hostWindow.show();
     }
-
-    void cleanupTestCase() { qunsetenv("TARNIW_HOST_EXE"); }
 
     void preTranslate()
     {
@@ -134,4 +122,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestTemplateDlgModule)
-#include "test_templatedlg_module.moc"
+#include "TemplateDlgModuleTest.moc"

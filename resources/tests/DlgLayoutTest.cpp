@@ -70,4 +70,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(DlgLayoutTest)
-#include "test_dlglayout.moc"
+#include "DlgLayoutTest.moc"

@@ -261,4 +261,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(RepositionTest)
-#include "test_reposition.moc"
+#include "RepositionTest.moc"

@@ -1,15 +1,12 @@
 // The combo list driven as a user drives it: clicks on cells, keys in the
 // editors, with a small owner that offers choices and records the results.
+#include "filterlist/tests/CellEditors.h"
 #include "filterlist/ui/CComboListCtrl.h"
-#include "filterlist/ui/CInPlaceCombo.h"
-#include "filterlist/ui/CInPlaceEdit.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -54,27 +51,6 @@ CStringArray Strings(const QStringList &list)
     return strings;
 }
 
-QComboBox *OpenCombo()
-{
-    return qobject_cast<QComboBox *>(CInPlaceCombo::Instance().GetWindow());
-}
-
-QLineEdit *OpenEdit()
-{
-    return qobject_cast<QLineEdit *>(CInPlaceEdit::Instance().GetWindow());
-}
-
-QWidget *OpenEditor()
-{
-    return OpenCombo() ? static_cast<QWidget *>(OpenCombo()) : OpenEdit();
-}
-
-// Lets the pending closes of editor windows happen.
-void CloseEditorWindows()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 }
 
 class TestComboListCtrl : public QObject
@@ -404,4 +380,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestComboListCtrl)
-#include "test_combolistctrl.moc"
+#include "ComboListCtrlTest.moc"

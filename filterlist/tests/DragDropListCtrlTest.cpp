@@ -106,4 +106,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(DragDropListCtrlTest)
-#include "test_dragdroplistctrl.moc"
+#include "DragDropListCtrlTest.moc"

@@ -7,11 +7,9 @@
 #include "RecordingHost.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -24,11 +22,7 @@ QWidget *ValidationWindow()
 template <class T>
 T *Control(int nID)
 {
-    for (T *pControl : ValidationWindow()->findChildren<T *>()) {
-        if (pControl->property("dlgId").toInt() == nID)
-            return pControl;
-    }
-    return nullptr;
+    return WindowControl<T>(QStringLiteral("Validation Dialog"), nID);
 }
 
 } // namespace
@@ -38,18 +32,8 @@ class TestValidationDlgModule : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(m_baseDir.isValid());
-        qputenv("TARNIW_HOST_EXE", QFile::encodeName(m_baseDir.filePath("host")));
-        qApp->installEventFilter(&m_filter);
-    }
-
-    void cleanupTestCase()
-    {
-        qApp->removeEventFilter(&m_filter);
-        qunsetenv("TARNIW_HOST_EXE");
-    }
+    void initTestCase() { qApp->installEventFilter(&m_filter); }
+    void cleanupTestCase() { qApp->removeEventFilter(&m_filter); }
 
     // A null host shows nothing; a real one gets the window, which takes
     // Ctrl+F through the host's filter and comes back on the next run.
@@ -77,9 +61,9 @@ private Q_SLOTS:
     }
 
 private:
-    QTemporaryDir m_baseDir;
+    CModuleBase m_base;
     CPreTranslateFilter m_filter;
 };
 
 QTEST_MAIN(TestValidationDlgModule)
-#include "test_validationdlg_module.moc"
+#include "ValidationDlgModuleTest.moc"
