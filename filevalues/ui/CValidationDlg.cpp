@@ -11,7 +11,6 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QScreen>
 
 CValidationDlg::CValidationDlg() = default;
 
@@ -47,7 +46,7 @@ void CValidationDlg::ShowResult(sValidationResult &&result, CImportHost *pHost)
     m_pWnd->showNormal();
     m_pWnd->raise();
     m_pWnd->activateWindow();
-    CenterWindow();
+    CenterOnScreen(m_pWnd);
 }
 
 BOOL CValidationDlg::Create()
@@ -191,14 +190,4 @@ void CValidationDlg::OnInitDialog()
     list.EnableFilterList(TRUE);
     list.SetBkColor(kValidationBackColour);
     list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-}
-
-void CValidationDlg::CenterWindow()
-{
-    const QScreen *pScreen = m_pWnd->screen();
-    if (!pScreen)
-        return;
-    QRect rc = m_pWnd->frameGeometry();
-    rc.moveCenter(pScreen->availableGeometry().center());
-    m_pWnd->move(rc.topLeft());
 }

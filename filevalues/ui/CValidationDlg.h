@@ -64,7 +64,6 @@ private:
     void OnInitDialog();
     // Room for the count labels' texts, however large the numbers.
     void LayOutCountLabels();
-    void CenterWindow();
 
     QPointer<QDialog> m_pWnd;
     QPointer<CFilterListCtrl> m_lstResults;

@@ -4,6 +4,7 @@
 #include "listctrl/ui/CCommonListCtrl.h"
 #include "resources/ui/DlgCtrlId.h"
 #include "platform/core/Prompts.h"
+#include "platform/core/UserAction.h"
 #include "platform/ui/DisplayText.h"
 #include "resources/core/Resource.h"
 #include "resources/ui/DlgLayout.h"
@@ -244,18 +245,16 @@ void CReposition::OnDblClkVisible()
 
 void CReposition::OnSave()
 {
-    if (m_pList) {
-        try {
-            CArray<int> aDefs;
-            CArray<int> aWidths;
-            BuildRepositionLayout(Items(*m_lstVisible), m_pList->m_mapColIndex, m_mapColInfo, aDefs, aWidths);
-            // Takes every column away first, then inserts the new ones.
-            m_pList->ApplyColumnLayout(aDefs, aWidths);
-            m_pList->SaveColumnProfile();
-        } catch (const CInvalidArgException &) {
-            return; // abandoned: the dialog stays open
-        }
-    }
+    const bool bDone = !m_pList || RunUserAction([this] {
+        CArray<int> aDefs;
+        CArray<int> aWidths;
+        BuildRepositionLayout(Items(*m_lstVisible), m_pList->m_mapColIndex, m_mapColInfo, aDefs, aWidths);
+        // Takes every column away first, then inserts the new ones.
+        m_pList->ApplyColumnLayout(aDefs, aWidths);
+        m_pList->SaveColumnProfile();
+    });
+    if (!bDone)
+        return; // abandoned: the dialog stays open
     // A failed save showed a message box, during which the list may have gone.
     if (m_pDlg)
         m_pDlg->accept();

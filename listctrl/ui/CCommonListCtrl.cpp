@@ -7,6 +7,7 @@
 #include "listctrl/ui/CListRegistry.h"
 #include "resources/ui/DlgCtrlId.h"
 #include "platform/core/Prompts.h"
+#include "platform/core/UserAction.h"
 #include "platform/ui/DisplayText.h"
 
 #include <QApplication>
@@ -404,7 +405,7 @@ QMenu *CCommonListCtrl::BuildRowMenu()
     AddCommand(menu, "Read from Excel", IDM_READ_FROM_EXCEL, m_bReadFromExcel);
     AddCommand(menu, "Draw Grid Lines\tShift+G", IDM_DRAW_GRID_LINES);
     connect(menu, &QMenu::triggered, this,
-            [this](QAction *action) { RunAction([=] { OnCommand(action->data().toInt()); }); });
+            [this](QAction *action) { RunUserAction([=] { OnCommand(action->data().toInt()); }); });
     return menu;
 }
 
@@ -420,7 +421,7 @@ QMenu *CCommonListCtrl::BuildHeaderMenu()
     AddCommand(menu, "Fit to Header Size", IDM_FIT_TO_HEADER);
     AddCommand(menu, "Fit to Window", IDM_FIT_TO_WINDOW);
     connect(menu, &QMenu::triggered, this,
-            [this](QAction *action) { RunAction([=] { OnCommand(action->data().toInt()); }); });
+            [this](QAction *action) { RunUserAction([=] { OnCommand(action->data().toInt()); }); });
     return menu;
 }
 
@@ -444,7 +445,7 @@ CCommonListCtrl::KeyResult CCommonListCtrl::TranslateKey(QKeyEvent *pEvent)
     case Qt::Key_C:
         if (!bCtrl)
             return KeyResult::None;
-        RunAction([this] { CopySelection(); });
+        RunUserAction([this] { CopySelection(); });
         return KeyResult::Acted;
     case Qt::Key_E:
         if (!bShift || bCtrl)
@@ -519,7 +520,7 @@ void CCommonListCtrl::SetHeader(CListHeader *pHeader)
 {
     setHorizontalHeader(pHeader);
     connect(pHeader, &QHeaderView::sectionClicked, this,
-            [this](int nCol) { RunAction([=] { OnColumnClick(nCol); }); });
+            [this](int nCol) { RunUserAction([=] { OnColumnClick(nCol); }); });
     connect(pHeader, &QWidget::customContextMenuRequested, this, [this] { TrackPopupMenu(BuildHeaderMenu()); });
     SetExtendedStyle(m_dwExStyle);
 }
@@ -528,15 +529,6 @@ void CCommonListCtrl::TrackPopupMenu(QMenu *pMenu)
 {
     pMenu->exec(QCursor::pos());
     delete pMenu;
-}
-
-void CCommonListCtrl::RunAction(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const CInvalidArgException &) {
-        // The action is abandoned; the list stays as it was left.
-    }
 }
 
 void CCommonListCtrl::keyPressEvent(QKeyEvent *event)

@@ -177,9 +177,6 @@ protected:
     void SetHeader(CListHeader *pHeader);
     // Shows a context menu at the cursor and deletes it afterwards.
     virtual void TrackPopupMenu(QMenu *pMenu);
-    // Runs a user action; an out-of-range index abandons it.
-    void RunAction(const std::function<void()> &action);
-
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

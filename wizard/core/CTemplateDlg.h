@@ -8,6 +8,7 @@
 
 #include "filterlist/core/CReportRows.h"
 #include "filterlist/core/ICellEditOwner.h"
+#include "resources/core/Resource.h"
 #include "tarniw/ImportHost.h"
 #include "wizard/core/ITemplateDlgWindow.h"
 
@@ -17,7 +18,8 @@ class CTemplateDlg : public ICellEditOwner
 {
 public:
     // Control ids of the two lists.
-    enum { IDC_FILEVALUES = 1001, IDC_CONSTANTS = 1003 };
+    static constexpr int IDC_FILEVALUES = IDC_FILEVALUES_LIST;
+    static constexpr int IDC_CONSTANTS = IDC_CONSTANTS_LIST;
 
     CTemplateDlg();
 

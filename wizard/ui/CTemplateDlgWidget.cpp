@@ -2,6 +2,7 @@
 
 #include "filterlist/ui/CComboListCtrl.h"
 #include "resources/core/Resource.h"
+#include "resources/ui/DlgCtrlId.h"
 #include "resources/ui/DlgLayout.h"
 #include "wizard/core/CTemplateDlg.h"
 
@@ -12,7 +13,6 @@
 
 namespace
 {
-const char szDlgId[] = "dlgId";
 constexpr int FileValuesColumnWidth = 145;
 constexpr int ConstantsColumnWidth = 135;
 constexpr int RowPadding = 6;
@@ -63,7 +63,7 @@ CComboListCtrl *CTemplateDlgWidget::CreateList(CReportRows &rows, int nId, const
                                                const char *pszSecond, int nWidth, ICellEditOwner *pOwner)
 {
     auto *pList = new CComboListCtrl(rows, this);
-    pList->setProperty(szDlgId, nId);
+    ::SetDlgCtrlID(pList, nId);
     pList->SetDlgCtrlID(nId);
     pList->setShowGrid(true);
     pList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -76,13 +76,13 @@ CComboListCtrl *CTemplateDlgWidget::CreateList(CReportRows &rows, int nId, const
 void CTemplateDlgWidget::CreateGroupBox(const char *pszTitle)
 {
     auto *pBox = new QGroupBox(QString::fromLatin1(pszTitle), this);
-    pBox->setProperty(szDlgId, IDC_STATIC);
+    ::SetDlgCtrlID(pBox, IDC_STATIC);
 }
 
 QPushButton *CTemplateDlgWidget::CreateButton(int nId, const char *pszText)
 {
     auto *pButton = new QPushButton(QString::fromLatin1(pszText), this);
-    pButton->setProperty(szDlgId, nId);
+    ::SetDlgCtrlID(pButton, nId);
     m_buttons[nId] = pButton;
     return pButton;
 }
