@@ -15,7 +15,7 @@ namespace {
 constexpr int kProgressLines = 4096;
 
 // A line as the conversion takes it.
-struct CLineValues
+struct sLineValues
 {
     int nLine;
     std::string_view text;             // trimmed
@@ -46,7 +46,7 @@ public:
         : m_bLineNumbers(plan.bLineNumbers)
     {
         std::vector<int> columns;
-        for (const CRecordPlan::CPiece &piece : plan.pieces) {
+        for (const CRecordPlan::sPiece &piece : plan.pieces) {
             m_steps.push_back({piece.nColumn, m_fixed.size(), piece.strAfter.size()});
             m_fixed += piece.strAfter;
             if (piece.nColumn >= 0)
@@ -64,10 +64,10 @@ public:
     }
 
     // The line's record, written into the writer's room.
-    void Write(CRecordsWriter &writer, const CLineValues &line)
+    void Write(CRecordsWriter &writer, const sLineValues &line)
     {
         char *p = writer.Room(line.text.size() * m_nLineCopies + m_nFixedRoom);
-        for (const CStep &step : m_steps) {
+        for (const sStep &step : m_steps) {
             if (step.nColumn >= 0) {
                 const std::string_view value = line.pValues[step.nColumn];
                 p = Copy(p, value.data(), value.size());
@@ -85,13 +85,13 @@ public:
     }
 
 private:
-    struct CStep
+    struct sStep
     {
         int nColumn;
         size_t nAfter;
         size_t nAfterLength;
     };
-    std::vector<CStep> m_steps;
+    std::vector<sStep> m_steps;
     std::string m_fixed; // the constants of every step, then padding
     size_t m_nFixedRoom = 0;
     size_t m_nLineCopies = 1;
@@ -124,7 +124,7 @@ void CRecordPlan::AddConstant(const CString &value)
     pieces.back().strAfter.append(value).push_back(',');
 }
 
-CRecordPlan PlanFieldRecords(const CConversionInput &input)
+CRecordPlan PlanFieldRecords(const sConversionInput &input)
 {
     CRecordPlan plan;
     plan.nExpected = input.arrFields.size();
@@ -154,7 +154,7 @@ CRecordPlan PlanFieldRecords(const CConversionInput &input)
     return plan;
 }
 
-void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_view line)
+void RememberSkippedLine(sConversionBookkeeping &keep, int nLine, std::string_view line)
 {
     keep.arrErrorLines.Add(nLine);
     keep.strErrors.append(line).push_back('\n');
@@ -165,7 +165,7 @@ namespace {
 class CLineConverter
 {
 public:
-    CLineConverter(const CRecordPlan &plan, CLineReader &reader, CImportHost *pHost, CConversionBookkeeping &keep,
+    CLineConverter(const CRecordPlan &plan, CLineReader &reader, CImportHost *pHost, sConversionBookkeeping &keep,
                    CString &records, const ConversionProgress &progress)
         : m_plan(plan), m_reader(reader), m_pHost(pHost), m_keep(keep), m_writer(records), m_maker(plan),
           m_progress(progress)
@@ -186,7 +186,7 @@ public:
     // A line too long to read.
     void Skip(int nLine, std::string_view text) { RememberSkippedLine(m_keep, nLine, text); }
     // A CSV line; false when the conversion is abandoned, the user told why.
-    bool Take(const CLineValues &line)
+    bool Take(const sLineValues &line)
     {
         if (const char *pszShort = ShortLineReport(m_plan, line.nValues)) {
             ReportLine(m_pHost, line.nLine, line.text, pszShort);
@@ -212,7 +212,7 @@ private:
     const CRecordPlan &m_plan;
     CLineReader &m_reader;
     CImportHost *m_pHost;
-    CConversionBookkeeping &m_keep;
+    sConversionBookkeeping &m_keep;
     CRecordsWriter m_writer;
     CRecordMaker m_maker;
     const ConversionProgress &m_progress;
@@ -223,7 +223,7 @@ constexpr size_t kBatchValues = 4096;
 }
 
 eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CImportHost *pHost,
-                               CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
+                               sConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
 {
     CLineConverter converter(plan, reader, pHost, keep, records, progress);
     CCsvLine line;
@@ -232,7 +232,7 @@ eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CIm
     // they do not take (the buffer's last, partial line, a line too long,
     // the end of the file, a read error) is read line by line.
     const size_t nBatch = std::max<size_t>(1, kBatchValues / std::max<size_t>(1, line.nKeep));
-    std::vector<CCsvLineCut> cuts(nBatch);
+    std::vector<sCsvLineCut> cuts(nBatch);
     std::vector<std::string_view> kept(nBatch * line.nKeep);
     for (;;) {
         const std::string_view pending = reader.Pending();
@@ -240,7 +240,7 @@ eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CIm
                                         CLineReader::kMaxLineLength, cuts.data(), kept.data(), nBatch);
         const char *p = pending.data();
         for (size_t i = 0; i < nCut; ++i) {
-            const CCsvLineCut &cut = cuts[i];
+            const sCsvLineCut &cut = cuts[i];
             reader.Consume(size_t(cut.pEnd - p) + 1);
             p = cut.pEnd + 1;
             converter.Read(++line.nLine);

@@ -396,13 +396,13 @@ void CFilterRows::ApplyFilters(const CStringArray &aFilterTexts)
     // A filter on a column that was never built tests the text of the
     // filter before it in the row, as the cell text is carried along. Each
     // filter knows before the run whether it asks for texts.
-    struct CFilter
+    struct sFilter
     {
         int nDef;
         bool bFetch;
         const CFilterPattern *pPattern;
     };
-    std::vector<CFilter> aFilters;
+    std::vector<sFilter> aFilters;
     const int nDefs = ColumnDefinitionCount();
     for (size_t i = 0; i < m_aFilterCols.size(); ++i)
         aFilters.push_back({m_aFilterCols[i], m_aFilterCols[i] <= nDefs - 1, &m_aFilterPatterns[i]});

@@ -194,7 +194,7 @@ void CCommonListCtrl::BuildColumns()
 
 void CCommonListCtrl::RebuildColumns()
 {
-    const CColumnLayout layout = StoredLayout(true);
+    const sColumnLayout layout = StoredLayout(true);
     while (GetColumnCount() > 0)
         DeleteColumn(0);
     ShowColumns(layout);
@@ -202,7 +202,7 @@ void CCommonListCtrl::RebuildColumns()
         emit columnsRepositioned(GetDlgCtrlID());
 }
 
-CColumnLayout CCommonListCtrl::StoredLayout(bool bMustFit)
+sColumnLayout CCommonListCtrl::StoredLayout(bool bMustFit)
 {
     m_nColDefCount = m_aColInfo.GetSize();
     CString strProfile;
@@ -211,18 +211,18 @@ CColumnLayout CCommonListCtrl::StoredLayout(bool bMustFit)
     return BuildColumnLayout(m_aColInfo, m_aDefaultColPos, bProfile ? &strProfile : nullptr);
 }
 
-void CCommonListCtrl::ShowColumns(const CColumnLayout &layout)
+void CCommonListCtrl::ShowColumns(const sColumnLayout &layout)
 {
     m_aColPos = layout.aColPos;
     m_nFirstColDef = layout.nFirstColDef;
     InsertColumns(layout.aColumns);
 }
 
-void CCommonListCtrl::InsertColumns(const std::vector<CColumnSpec> &aColumns)
+void CCommonListCtrl::InsertColumns(const std::vector<sColumnSpec> &aColumns)
 {
     const int nFirst = GetColumnCount();
     std::vector<std::pair<CString, int>> columns;
-    for (const CColumnSpec &column : aColumns)
+    for (const sColumnSpec &column : aColumns)
         columns.emplace_back(column.strHeading, column.nFormat);
     m_pModel->AppendColumns(columns);
     for (size_t i = 0; i < aColumns.size(); ++i)
@@ -258,7 +258,7 @@ void CCommonListCtrl::ApplyColumnLayout(const CArray<int> &aDefs, const CArray<i
         shown.push_back(d);
     }
     m_nFirstColDef = shown.empty() ? m_nFirstColDef : shown.front();
-    std::vector<CColumnSpec> columns;
+    std::vector<sColumnSpec> columns;
     for (int d : shown) {
         const tsTarnColInfoWiz &info = m_aColInfo.GetAt(d);
         columns.push_back({d, info.szName, info.nFormat, m_aColWidth.GetAt(d)});

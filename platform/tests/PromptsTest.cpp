@@ -26,12 +26,12 @@ TEST(ScriptedPrompts, AnswersLikeADialog)
             prompts.QueueAnswer(c.answer);
         else
             prompts.QueueAnswerWithFilter(c.answer, c.filterName);
-        CFileDialogRequest request;
+        sFileDialogRequest request;
         request.bOpen = c.bOpen;
         request.strDefExt = ".csv";
         request.strFilter = "Template|*.csv|Daily|*.csv|";
         request.strInitialDir = "/init";
-        CFileDialogResult result;
+        sFileDialogResult result;
         ASSERT_TRUE(prompts.DoFileDialog(request, result)) << c.name;
         EXPECT_EQ(result.strPathName, c.expectedPath) << c.name;
         EXPECT_EQ(result.nFilterIndex, c.expectedIndex) << c.name;

@@ -156,13 +156,13 @@ void CTemplateDlg::DeleteFilesInFolder(const CString &folder)
 bool CTemplateDlg::AskFile(bool bOpen, const char *defExt, const char *filter, const CString &initialDir,
                            CString &path, int *pFilterIndex) const
 {
-    CFileDialogRequest request;
+    sFileDialogRequest request;
     request.bOpen = bOpen;
     request.strDefExt = defExt;
     request.strFilter = filter;
     request.strInitialDir = initialDir;
     request.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    CFileDialogResult result;
+    sFileDialogResult result;
     if (!Prompts().DoFileDialog(request, result))
         return false;
     path = result.strPathName;
@@ -297,7 +297,7 @@ void CTemplateDlg::LoadSavedFileAndTemplate()
         AfxMessageBox(kTemplateOpenFailed);
         return;
     }
-    CSavedTemplate tpl;
+    sSavedTemplate tpl;
     if (!ReadSavedTemplate(reader, tpl, kTemplateOpenFailed))
         return;
     reader.Close();
@@ -309,7 +309,7 @@ void CTemplateDlg::LoadSavedFileAndTemplate()
     // ones a validation run should join.
     m_strErrors.Empty();
     m_arrErrorLines.RemoveAll();
-    CConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
+    sConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
     CString records;
     const eConversion converted = ConvertRecordLines(reader, PlanTemplateRecords(tpl), m_pHost, keep, records);
     if (converted == eConversion::ReadFailed)
@@ -406,8 +406,8 @@ bool CTemplateDlg::ConvertRecords(CString &records)
                 m_pWindow->ConversionProgress(bytesRead, fileSize);
         };
     }
-    CConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
-    const CConversionInput input{m_arrColumnFields, m_lstConstants, m_arrFields, m_bWithLineNumbers};
+    sConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
+    const sConversionInput input{m_arrColumnFields, m_lstConstants, m_arrFields, m_bWithLineNumbers};
     const eConversion converted = ConvertRecordLines(reader, PlanFieldRecords(input), m_pHost, keep, records, progress);
     if (converted == eConversion::ReadFailed)
         AfxMessageBox(kFileOpenFailed);

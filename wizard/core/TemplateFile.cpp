@@ -89,7 +89,7 @@ bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char 
     return read == eTemplateLine::End;
 }
 
-bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl, const char *pszReadFailed)
+bool ReadSavedTemplate(CLineReader &reader, sSavedTemplate &tpl, const char *pszReadFailed)
 {
     CCsvLine line;
     CStringArray values;

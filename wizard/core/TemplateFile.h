@@ -30,7 +30,7 @@ std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows
 bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char *pszReadFailed);
 
 // A template read for a direct import.
-struct CSavedTemplate
+struct sSavedTemplate
 {
     CStringArray arrColumns;    // field of each column, " " for none
     CStringArray arrFieldOrder; // fields of the columns in column order, then constant fields
@@ -42,6 +42,6 @@ struct CSavedTemplate
 // the first further line without one ends the reading. False, after a
 // message box, when a line without a comma or one too long to read ended
 // it, or a read failed (the box then shows pszReadFailed).
-bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl, const char *pszReadFailed);
+bool ReadSavedTemplate(CLineReader &reader, sSavedTemplate &tpl, const char *pszReadFailed);
 
 #endif
