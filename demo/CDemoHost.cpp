@@ -37,11 +37,16 @@ void CDemoHost::AcceptRecords(CString strRecords)
 {
     m_strLastRecords = strRecords;
     m_verdicts = m_pClass ? JudgeRecords(strRecords, *m_pClass) : CVerdictMap();
-    const QStringList lines = Show(strRecords).split('\n', Qt::SkipEmptyParts);
-    m_log(QStringLiteral("AcceptRecords: %1 records, %2 judged wrong").arg(lines.size()).arg(m_verdicts.GetCount()));
-    for (int i = 0; i < lines.size(); ++i) {
+    const auto records = ReadRecords(strRecords, m_pClass && m_pClass->bQuotedRecords);
+    m_log(QStringLiteral("AcceptRecords: %1 records, %2 judged wrong").arg(records.size()).arg(m_verdicts.GetCount()));
+    for (size_t i = 0; i < records.size(); ++i) {
+        // Quoted values may hold commas and line breaks: each in brackets.
+        const bool bQuoted = m_pClass && m_pClass->bQuotedRecords;
+        QString line;
+        for (const CString &value : records[i])
+            line += bQuoted ? "[" + Show(value) + "]" : Show(value) + ",";
         CString verdict;
-        m_verdicts.Lookup(i + 1, verdict);
-        m_log(QStringLiteral("    %1  %2").arg(lines[i], verdict.IsEmpty() ? QStringLiteral("ok") : Show(verdict)));
+        m_verdicts.Lookup(int(i) + 1, verdict);
+        m_log(QStringLiteral("    %1  %2").arg(line, verdict.IsEmpty() ? QStringLiteral("ok") : Show(verdict)));
     }
 }

@@ -27,16 +27,6 @@ CString Judge(const sDemoField &field, const CString &value)
     return CString();
 }
 
-std::vector<CString> SplitRecord(const CString &line)
-{
-    std::vector<CString> values;
-    size_t start = 0;
-    for (size_t comma = line.find(','); comma != CString::npos; comma = line.find(',', start)) {
-        values.push_back(line.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return values;
-}
 }
 
 CStringArray sDemoClass::FieldNames() const
@@ -57,25 +47,55 @@ const std::vector<sDemoClass> &DemoClasses()
           {"Currency", eFieldRule::Any}}},
         {"Contacts",
          {{"Name", eFieldRule::Any}, {"Email", eFieldRule::Email}, {"Phone", eFieldRule::Any}, {"City", eFieldRule::Any}}},
+        {"Customers",
+         {{"Name", eFieldRule::Any},
+          {"Street", eFieldRule::Any},
+          {"ZipCode", eFieldRule::Any},
+          {"City", eFieldRule::Any},
+          {"Country", eFieldRule::Any},
+          {"Credit", eFieldRule::Number},
+          {"Note", eFieldRule::Any},
+          {"Source", eFieldRule::Any}},
+         true},
     };
     return classes;
+}
+
+std::vector<std::vector<CString>> ReadRecords(const CString &records, bool bQuoted)
+{
+    // Every value is followed by a comma; a record ends at a line break.
+    std::vector<std::vector<CString>> out;
+    std::vector<CString> record;
+    CString value;
+    bool bInQuotes = false;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const char c = records[i];
+        if (bQuoted && c == '"') {
+            if (bInQuotes && i + 1 < records.size() && records[i + 1] == '"')
+                value.push_back(records[++i]);
+            else
+                bInQuotes = !bInQuotes;
+        } else if (c == ',' && !bInQuotes) {
+            record.push_back(value);
+            value.clear();
+        } else if (c == '\n' && !bInQuotes) {
+            if (!record.empty())
+                out.push_back(record);
+            record.clear();
+            value.clear();
+        } else {
+            value.push_back(c);
+        }
+    }
+    return out;
 }
 
 CVerdictMap JudgeRecords(const CString &records, const sDemoClass &cls)
 {
     CVerdictMap verdicts;
     int nRecord = 0;
-    size_t start = 0;
-    while (start < records.size()) {
-        size_t end = records.find('\n', start);
-        if (end == CString::npos)
-            end = records.size();
-        const CString line = records.substr(start, end - start);
-        start = end + 1;
-        if (line.IsEmpty())
-            continue;
+    for (const std::vector<CString> &values : ReadRecords(records, cls.bQuotedRecords)) {
         ++nRecord;
-        const std::vector<CString> values = SplitRecord(line);
         for (size_t i = 0; i < cls.fields.size() && i < values.size(); ++i) {
             const CString error = Judge(cls.fields[i], values[i]);
             if (!error.IsEmpty()) {

@@ -183,7 +183,9 @@ void TarnIm_ShowValidationDlg(CImportHost *host, CString records, CVerdictMap *v
         WindowEntries().TarnIm_ShowValidationDlg(Guard(host), records, verdicts);
         // The run joins what the last conversion left with the host's verdicts.
         const CTemplateDlg &dlg = theTemplateDlg;
-        const sConversionState state{dlg.m_nLastLine, dlg.m_arrErrorLines, dlg.m_strErrors, dlg.m_arrFields};
+        const sConversionState state{dlg.m_nLastLine, dlg.m_arrErrorLines, dlg.m_strErrors, dlg.m_arrFields,
+                                     dlg.m_bQuotedRecords,
+                                     dlg.m_bRecordLinesKept ? &dlg.m_arrRecordLines : nullptr};
         theValidationDlg.ShowResult(ValidateRecords(records, verdicts, state), Guard(host));
     });
 }

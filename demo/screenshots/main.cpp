@@ -23,6 +23,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -134,6 +135,21 @@ QImage TemplateComboOpen(CShotContext &ctx)
     const QImage image = Grab(pDlg);
     pDlg->FileValuesList()->setFocus();
     return image;
+}
+
+QImage TemplateHeaderLine(CShotContext &ctx)
+{
+    // A spreadsheet export read with both file format switches: the names
+    // of its first line map the columns to the Customers fields.
+    const sDemoClass &customers = DemoClasses().at(2);
+    ctx.dlg.SetClassName(customers.pszName);
+    ctx.dlg.SetFields(customers.FieldNames());
+    ctx.demo.Host().SetClass(customers);
+    CTemplateDlgWidget *pDlg = ctx.ShowTemplate();
+    pDlg->CheckBox(IDC_QUOTED_VALUES)->click();
+    pDlg->CheckBox(IDC_HEADER_LINE)->click();
+    ctx.Browse("customers-export.csv");
+    return Grab(pDlg);
 }
 
 QImage DemoWindow(CShotContext &ctx)
@@ -257,6 +273,7 @@ std::vector<sShot> Shots()
         {"template-empty.png", TemplateEmpty},
         {"template-browse.png", TemplateAfterBrowse},
         {"template-combo.png", TemplateComboOpen},
+        {"template-header-line.png", TemplateHeaderLine},
         {"demo-window.png", DemoWindow},
         {"reposition-columns.png", RepositionColumns},
         {"validation-dialog.png", ValidationDialog},

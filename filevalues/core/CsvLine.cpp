@@ -56,3 +56,15 @@ BOOL SplitCsvLine(const CString &line, CStringArray &values)
     AssignValues(values, views);
     return bCsv ? TRUE : FALSE;
 }
+
+bool NextPiece(std::string_view &rest, char cSep, std::string_view &piece)
+{
+    while (!rest.empty()) {
+        const size_t end = rest.find(cSep);
+        piece = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        if (!piece.empty())
+            return true;
+    }
+    return false;
+}

@@ -68,4 +68,8 @@ extern const char *const kNotCsvFormat;
 extern const char *const kLineTooLong;
 constexpr size_t kLongLineShown = 1024;
 
+// Takes the next non-empty piece between separators off the front of rest;
+// false when none is left. Result lines and their comma tokens are read so.
+bool NextPiece(std::string_view &rest, char cSep, std::string_view &piece);
+
 #endif

@@ -1,10 +1,12 @@
 #include "filevalues/core/RecordConversion.h"
 
+#include "filevalues/core/QuotedCsv.h"
 #include "filevalues/core/RecordsText.h"
 #include "platform/core/Prompts.h"
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 const char *const kValuesLesser = "File Values are lesser than the Field Values";
 const char *const kValuesMore = "File Values are more than the Field Values";
@@ -43,7 +45,7 @@ class CRecordMaker
 {
 public:
     explicit CRecordMaker(const CRecordPlan &plan)
-        : m_bLineNumbers(plan.bLineNumbers)
+        : m_bLineNumbers(plan.bLineNumbers), m_bQuoted(plan.bQuoted)
     {
         std::vector<int> columns;
         for (const CRecordPlan::sPiece &piece : plan.pieces) {
@@ -66,6 +68,10 @@ public:
     // The line's record, written into the writer's room.
     void Write(CRecordsWriter &writer, const sLineValues &line)
     {
+        if (m_bQuoted) {
+            WriteQuoted(writer, line);
+            return;
+        }
         char *p = writer.Room(line.text.size() * m_nLineCopies + m_nFixedRoom);
         for (const sStep &step : m_steps) {
             if (step.nColumn >= 0) {
@@ -91,11 +97,37 @@ private:
         size_t nAfter;
         size_t nAfterLength;
     };
+
+    // The same, each value quoted as it needs: a plain loop, since values
+    // of this format may hold anything.
+    void WriteQuoted(CRecordsWriter &writer, const sLineValues &line)
+    {
+        m_record.clear();
+        for (const sStep &step : m_steps) {
+            if (step.nColumn >= 0) {
+                AppendQuotedValue(m_record, line.pValues[step.nColumn]);
+                m_record.push_back(',');
+            }
+            m_record.append(m_fixed, step.nAfter, step.nAfterLength);
+        }
+        char *p = writer.Room(m_record.size() + CLineNumberText::kRoom + 1);
+        std::memcpy(p, m_record.data(), m_record.size());
+        p += m_record.size();
+        if (m_bLineNumbers) {
+            m_number.Set(line.nLine);
+            p = m_number.Write(p);
+        }
+        *p++ = '\n';
+        writer.Commit(p);
+    }
+
     std::vector<sStep> m_steps;
     std::string m_fixed; // the constants of every step, then padding
     size_t m_nFixedRoom = 0;
     size_t m_nLineCopies = 1;
     bool m_bLineNumbers;
+    bool m_bQuoted;
+    std::string m_record; // a quoted record's values and constants
     CLineNumberText m_number;
 };
 
@@ -121,7 +153,12 @@ void CRecordPlan::AddConstant(const CString &value)
 {
     if (pieces.empty())
         pieces.emplace_back();
-    pieces.back().strAfter.append(value).push_back(',');
+    CString &after = pieces.back().strAfter;
+    if (bQuoted)
+        AppendQuotedValue(after, value);
+    else
+        after.append(value);
+    after.push_back(',');
 }
 
 CRecordPlan PlanFieldRecords(const sConversionInput &input)
@@ -129,6 +166,8 @@ CRecordPlan PlanFieldRecords(const sConversionInput &input)
     CRecordPlan plan;
     plan.nExpected = input.arrFields.size();
     plan.bLineNumbers = input.bWithLineNumbers;
+    plan.bQuoted = input.bQuoted;
+    plan.bHeaderLine = input.bHeaderLine;
     const CReportRows &constants = input.lstConstants;
     bool bFieldWithoutColumn = false;
     for (const CString &field : input.arrFields) {
@@ -183,14 +222,18 @@ public:
         if (nLine == CRecordsWriter::kSampleLines)
             m_writer.ReserveForWholeFile(nLine, m_reader.BytesRead(), m_reader.FileSize());
     }
-    // A line too long to read.
-    void Skip(int nLine, std::string_view text) { RememberSkippedLine(m_keep, nLine, text); }
+    // A line too long to read (a quoted record: or without its closing
+    // quote), kept whole as one value.
+    void Skip(int nLine, std::string_view text)
+    {
+        RememberSkippedLine(m_keep, nLine, SkippedText(text, &text, 1));
+    }
     // A CSV line; false when the conversion is abandoned, the user told why.
     bool Take(const sLineValues &line)
     {
         if (const char *pszShort = ShortLineReport(m_plan, line.nValues)) {
             ReportLine(m_pHost, line.nLine, line.text, pszShort);
-            RememberSkippedLine(m_keep, line.nLine, line.text);
+            RememberSkippedLine(m_keep, line.nLine, SkippedText(line.text, line.pValues, line.nValues));
             return true;
         }
         if (line.nValues > m_plan.nExpected)
@@ -203,12 +246,29 @@ public:
         }
         m_maker.Write(m_writer, line);
         m_keep.nLastLine = line.nLine;
+        if (m_keep.pRecordLines)
+            m_keep.pRecordLines->Add(line.nLine);
         return true;
     }
     // Nothing converted stays.
     void Discard() { m_writer.Discard(); }
 
 private:
+    // What the validation run shows of a skipped line: its text; in the
+    // quoted format its values as the records text writes them, so that
+    // the skipped lines' texts stay one per line.
+    std::string_view SkippedText(std::string_view text, const std::string_view *pValues, size_t nValues)
+    {
+        if (!m_plan.bQuoted)
+            return text;
+        m_skipped.clear();
+        for (size_t i = 0; i < nValues; ++i) {
+            AppendQuotedValue(m_skipped, pValues[i]);
+            m_skipped.push_back(',');
+        }
+        return m_skipped;
+    }
+
     const CRecordPlan &m_plan;
     CLineReader &m_reader;
     CImportHost *m_pHost;
@@ -216,18 +276,56 @@ private:
     CRecordsWriter m_writer;
     CRecordMaker m_maker;
     const ConversionProgress &m_progress;
+    std::string m_skipped;
 };
 
 // How many views the lines of one batch keep at most.
 constexpr size_t kBatchValues = 4096;
+
+// The quoted format, record by record.
+eConversion ConvertQuotedRecords(CLineReader &reader, const CRecordPlan &plan, CImportHost *pHost,
+                                 CLineConverter &converter)
+{
+    CQuotedRecord record;
+    bool bHeader = plan.bHeaderLine;
+    for (int nRecords = 1;; ++nRecords) {
+        const eCsvLine read = ReadQuotedRecord(reader, pHost, record);
+        if (read == eCsvLine::End)
+            return eConversion::Converted;
+        if (read == eCsvLine::ReadFailed) {
+            converter.Discard();
+            return eConversion::ReadFailed;
+        }
+        converter.Read(nRecords);
+        if (std::exchange(bHeader, false))
+            continue;
+        if (read == eCsvLine::TooLong) {
+            converter.Skip(record.nLine, record.text);
+        } else if (!converter.Take({record.nLine, record.text, record.values.size(), record.values.data()})) {
+            converter.Discard();
+            return eConversion::Abandoned;
+        }
+    }
+}
 }
 
 eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CImportHost *pHost,
                                sConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
 {
     CLineConverter converter(plan, reader, pHost, keep, records, progress);
+    if (plan.bQuoted)
+        return ConvertQuotedRecords(reader, plan, pHost, converter);
     CCsvLine line;
     line.nKeep = size_t(plan.nHighestColumn + 1);
+    if (plan.bHeaderLine) {
+        // The column names give no record; a header that is not CSV ends
+        // the conversion as any such line does.
+        const eCsvLine read = ReadCsvLine(reader, pHost, line);
+        if (read == eCsvLine::NotCsv || read == eCsvLine::ReadFailed)
+            return read == eCsvLine::NotCsv ? eConversion::Abandoned : eConversion::ReadFailed;
+        if (read == eCsvLine::End)
+            return eConversion::Converted;
+    }
     // The whole lines in the reader's buffer are cut many at a time; what
     // they do not take (the buffer's last, partial line, a line too long,
     // the end of the file, a read error) is read line by line.

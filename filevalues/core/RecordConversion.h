@@ -32,6 +32,11 @@ struct CRecordPlan
     // skipped as short too.
     int nHighestColumn = -1;
     bool bLineNumbers = false;
+    // The file's format: quoted values (the records text quotes the values
+    // that need it, constants included), and a first line of column names,
+    // which gives no record.
+    bool bQuoted = false;
+    bool bHeaderLine = false;
     // Set when a field would need this constant's value, which is empty: the
     // first line to convert abandons the conversion.
     CString strMissingConstant;
@@ -50,6 +55,8 @@ struct sConversionInput
     const CReportRows &lstConstants;
     const CStringArray &arrFields;
     bool bWithLineNumbers = false;
+    bool bQuoted = false;
+    bool bHeaderLine = false;
 };
 
 // Each field in order from the first column that names it, else from the
@@ -59,12 +66,15 @@ CRecordPlan PlanFieldRecords(const sConversionInput &input);
 
 // What it keeps for the validation run: the skipped lines, their texts (one
 // per line), and the number of the last converted line (left alone when no
-// line converts).
+// line converts). Where not every line up to it is a record or skipped (a
+// header line, a quoted record over several lines, blank lines of the
+// quoted format), pRecordLines receives the line of each record.
 struct sConversionBookkeeping
 {
     CString &strErrors;
     CArray<int> &arrErrorLines;
     int &nLastLine;
+    CArray<int> *pRecordLines = nullptr;
 };
 
 // A skipped line, kept for the validation run.

@@ -1,25 +1,11 @@
 #include "filevalues/core/ValidationRows.h"
 
+#include "filevalues/core/QuotedCsv.h"
 #include "filevalues/core/ValidationRun.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-
-namespace {
-
-bool HasPiece(std::string_view rest, char cSep)
-{
-    return rest.find_first_not_of(cSep) != std::string_view::npos;
-}
-
-std::string_view TakeToken(std::string_view &rest)
-{
-    std::string_view token;
-    return NextPiece(rest, ',', token) ? token : std::string_view();
-}
-
-} // namespace
 
 namespace {
 // Whether a byte ends a token: a comma, or the line's end. Most bytes of a
@@ -85,6 +71,29 @@ std::string_view RowCell(std::uintptr_t dwData, int nColumn)
     return LineCell(reinterpret_cast<const char *>(dwData), nColumn, nullptr);
 }
 
+int QuotedRowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextColour,
+                  COLORREF *pBackColour, int * /*pImage*/)
+{
+    if (!dwData)
+        return 0;
+    *pBackColour = kValidationBackColour;
+    const char *const p = reinterpret_cast<const char *>(dwData);
+    CResultTokens tokens(std::string_view(p, QuotedRecordLength(p)), true);
+    std::string cell;
+    for (int i = 0; i <= nColumn; ++i) {
+        if (!tokens.Next(cell)) {
+            cell = " ";
+            break;
+        }
+        if (cell == "OK")
+            *pTextColour = kValidRowColour;
+        else if (cell == "Error")
+            *pTextColour = kErrorRowColour;
+    }
+    pText->assign(cell);
+    return 1;
+}
+
 void FillRows(CFilterRows &rows, const CString &strRows, std::vector<std::uintptr_t> &&aLineStarts)
 {
     std::vector<std::uintptr_t> aData = std::move(aLineStarts);
@@ -109,28 +118,35 @@ sCountLabels CountLabels(int nTotal, int nValid, int nError)
     return labels;
 }
 
-bool HandOverValidRecords(const CString &strRows, const CStringArray &arrColumns, CImportHost *pHost)
+bool HandOverValidRecords(const CString &strRows, const CStringArray &arrColumns, CImportHost *pHost,
+                          bool bQuoted)
 {
     const auto firstField = arrColumns.begin() + std::min<size_t>(2, arrColumns.size());
     CRecordMap record;
     std::string_view rest(strRows);
     std::string_view piece;
-    while (NextPiece(rest, '\n', piece)) {
+    CString token;
+    while (bQuoted ? NextQuotedRecord(rest, piece) : NextPiece(rest, '\n', piece)) {
+        // Quoted values are taken as they stand, blanks at either end included.
         CString strLine(piece);
-        strLine.Trim();
-        std::string_view tokens(strLine);
-        if (TakeToken(tokens) != "OK")
+        if (!bQuoted)
+            strLine.Trim();
+        CResultTokens tokens(strLine, bQuoted);
+        if (!tokens.Next(token) || token != "OK")
             continue;
-        TakeToken(tokens); // "Success"
-        if (!HasPiece(tokens, ','))
+        tokens.Next(token); // "Success"
+        if (!tokens.More())
             continue;
         int nLine = 0;
         do {
             record.RemoveAll();
-            for (auto field = firstField; field != arrColumns.end(); ++field)
-                record[*field] = CString(TakeToken(tokens));
-            nLine = std::atoi(CString(TakeToken(tokens)).c_str());
-        } while (HasPiece(tokens, ','));
+            for (auto field = firstField; field != arrColumns.end(); ++field) {
+                tokens.Next(token);
+                record[*field] = token;
+            }
+            tokens.Next(token);
+            nLine = std::atoi(token.c_str());
+        } while (tokens.More());
         if (!record.IsEmpty() && !(pHost && pHost->AcceptRecord(nLine, &record)))
             return false;
     }

@@ -22,6 +22,12 @@ int RowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextC
 // The text RowText gives a cell, as a view into the result line.
 std::string_view RowCell(std::uintptr_t dwData, int nColumn);
 
+// The same for result lines of the quoted format: a line ends at a line
+// break that is not inside quotes, and every value is a cell, empty ones
+// included, shown without its quotes.
+int QuotedRowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *pTextColour,
+                  COLORREF *pBackColour, int *pImage);
+
 // Replaces the rows by one row per non-empty line of the result text, in
 // order, each pointing at its line: the text is the rows' own copy of the
 // lines, and must outlive them unchanged. Where the lines begin may be
@@ -40,7 +46,9 @@ sCountLabels CountLabels(int nTotal, int nValid, int nError);
 // name (the columns after the first two) to value, with the line number that
 // follows the values. Surplus tokens are read as further records of which
 // the last one counts. Returns false when the host refused a record (or
-// there is no host to take one): the dialog then stays open.
-bool HandOverValidRecords(const CString &strRows, const CStringArray &arrColumns, CImportHost *pHost);
+// there is no host to take one): the dialog then stays open. Lines of the
+// quoted format are read by its rule, so each field gets its whole value.
+bool HandOverValidRecords(const CString &strRows, const CStringArray &arrColumns, CImportHost *pHost,
+                          bool bQuoted = false);
 
 #endif

@@ -1,5 +1,6 @@
 #include "filevalues/core/ValidationRun.h"
 
+#include "filevalues/core/QuotedCsv.h"
 #include "filevalues/core/RecordsText.h"
 
 #include <algorithm>
@@ -10,11 +11,17 @@
 
 namespace {
 
-std::vector<std::string_view> NonEmptyLines(std::string_view text)
+// The next non-empty line, or record of the quoted format.
+bool NextLine(std::string_view &rest, std::string_view &line, bool bQuoted)
+{
+    return bQuoted ? NextQuotedRecord(rest, line) : NextPiece(rest, '\n', line);
+}
+
+std::vector<std::string_view> NonEmptyLines(std::string_view text, bool bQuoted)
 {
     std::vector<std::string_view> lines;
     std::string_view line;
-    while (NextPiece(text, '\n', line))
+    while (NextLine(text, line, bQuoted))
         lines.push_back(line);
     return lines;
 }
@@ -35,18 +42,6 @@ std::vector<std::pair<int, int>> ShortLines(const CArray<int> &arrErrorLines)
 }
 
 } // namespace
-
-bool NextPiece(std::string_view &rest, char cSep, std::string_view &piece)
-{
-    while (!rest.empty()) {
-        const size_t end = rest.find(cSep);
-        piece = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (!piece.empty())
-            return true;
-    }
-    return false;
-}
 
 namespace {
 
@@ -98,6 +93,7 @@ sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *
                                   const sConversionState &state)
 {
     sValidationResult result;
+    result.m_bQuoted = state.bQuoted;
     result.m_arrColumns.reserve(state.arrFields.size() + 2);
     result.m_arrColumns.Add("Validation");
     result.m_arrColumns.Add("Success/Error");
@@ -105,7 +101,7 @@ sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *
     if (state.nLastLine <= 0)
         return result;
 
-    const std::vector<std::string_view> errorTexts = NonEmptyLines(state.strErrors);
+    const std::vector<std::string_view> errorTexts = NonEmptyLines(state.strErrors, state.bQuoted);
     const std::vector<std::pair<int, int>> shortLines = ShortLines(state.arrErrorLines);
     auto nextShort = std::lower_bound(shortLines.begin(), shortLines.end(), std::make_pair(1, 0));
 
@@ -122,6 +118,8 @@ sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *
     result.m_aRowStarts.reserve(size_t(state.nLastLine));
     CRowsWriter rows(result.m_strRows, result.m_aRowStarts);
     int nRecord = 1;
+    const int *pRecordLine = state.pRecordLines ? state.pRecordLines->data() : nullptr;
+    const int *const pRecordLinesEnd = pRecordLine ? pRecordLine + state.pRecordLines->size() : nullptr;
     for (int nRow = 0; nRow < state.nLastLine; ++nRow) {
         if (nextShort != shortLines.end() && nextShort->first == nRow + 1) {
             const size_t k = size_t(nextShort->second);
@@ -130,12 +128,18 @@ sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *
             ++nextShort;
             continue;
         }
+        if (pRecordLine) { // a line that is neither a record nor skipped is no row
+            while (pRecordLine != pRecordLinesEnd && *pRecordLine < nRow + 1)
+                ++pRecordLine;
+            if (pRecordLine == pRecordLinesEnd || *pRecordLine != nRow + 1)
+                continue;
+        }
         while (verdict != verdicts.end() && verdict->first < nRecord)
             ++verdict;
         // The record text goes with the verdict: both are counted over the
         // rows that are not short.
         std::string_view next;
-        if (NextPiece(records, '\n', next))
+        if (NextLine(records, next, state.bQuoted))
             record = next;
         if (verdict != verdicts.end() && verdict->first == nRecord && !verdict->second.IsEmpty()) {
             rows.Row({"Error,", verdict->second, ",", record});
@@ -146,6 +150,6 @@ sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *
         }
         ++nRecord;
     }
-    result.m_nTotal = state.nLastLine;
+    result.m_nTotal = result.m_nValid + result.m_nError;
     return result;
 }

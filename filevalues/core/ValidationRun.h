@@ -4,6 +4,7 @@
 #ifndef TARNIW_FILEVALUES_VALIDATIONRUN_H
 #define TARNIW_FILEVALUES_VALIDATIONRUN_H
 
+#include "filevalues/core/CsvLine.h"
 #include "tarniw/TarnTypes.h"
 
 #include <cstdint>
@@ -17,6 +18,10 @@ struct sConversionState
     const CArray<int> &arrErrorLines; // numbers of the lines skipped as short
     const CString &strErrors;         // their texts, one line each, same order
     const CStringArray &arrFields;    // the class's field names
+    bool bQuoted = false;             // records and skipped lines in the quoted format
+    // The lines that gave records, ascending, when not every line up to
+    // nLastLine is a record or a short line; null when every one is.
+    const CArray<int> *pRecordLines = nullptr;
 };
 
 // What the Validation dialog shows.
@@ -28,18 +33,18 @@ struct sValidationResult
     int m_nTotal = 0;
     int m_nValid = 0;
     int m_nError = 0;
+    bool m_bQuoted = false; // the lines read by the quoted format's rule
 };
 
-// Rows 1 .. nLastLine: a short line gives "Error,No of FileValues lesser,"
+// Rows 1 .. nLastLine (of them only the short lines and the record lines
+// when these are given): a short line gives "Error,No of FileValues lesser,"
 // and its text; any other row takes the next record number, whose verdict
 // (a missing or empty one is valid) gives "OK,Success," or "Error,<text>,",
 // followed by the record of that number among the records' non-empty lines
 // (the last one when there are fewer). A null verdict map counts as empty.
+// In the quoted format records and skipped lines end at a line break that
+// is not inside quotes.
 sValidationResult ValidateRecords(const CString &strRecords, const CVerdictMap *pVerdicts,
                                   const sConversionState &state);
-
-// Takes the next non-empty piece between separators off the front of rest;
-// false when none is left. Result lines and their comma tokens are read so.
-bool NextPiece(std::string_view &rest, char cSep, std::string_view &piece);
 
 #endif

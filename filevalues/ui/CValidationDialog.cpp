@@ -23,6 +23,13 @@ void CValidationDialog::RebuildColumns(const CStringArray &arrColumns)
     m_lstResults->RebuildColumns();
 }
 
+void CValidationDialog::SetQuotedRows(bool bQuoted)
+{
+    m_lstResults->SetDataDescriptor(bQuoted ? QuotedRowText : RowText);
+    // A quoted cell is unquoted into a copy: no view of it in place.
+    m_lstResults->SetCellView(bQuoted ? nullptr : RowCell);
+}
+
 void CValidationDialog::SetCountLabels(const sCountLabels &labels)
 {
     m_stTotal->setText(ToDisplay(labels.strTotal));

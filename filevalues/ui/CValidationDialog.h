@@ -26,6 +26,8 @@ public:
     CFilterListCtrl *ResultList() const { return m_lstResults; }
     // The list's columns built anew, one for each name.
     void RebuildColumns(const CStringArray &arrColumns);
+    // The rows' cells read by the quoted rule or the plain one.
+    void SetQuotedRows(bool bQuoted);
     // Shows the counts; each label is made as wide as its text.
     void SetCountLabels(const sCountLabels &labels);
 

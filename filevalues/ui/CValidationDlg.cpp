@@ -28,6 +28,11 @@ void CValidationDlg::ShowResult(sValidationResult &&result, CImportHost *pHost)
     // The rows point into the old text until they are replaced.
     ResultList()->ReplaceRows([](CFilterRows &rows) { rows.DeleteAllItems(); });
     m_strRows = std::move(result.m_strRows);
+    // The cells of quoted lines are read by the quoted rule.
+    if (result.m_bQuoted != m_bQuoted) {
+        m_bQuoted = result.m_bQuoted;
+        m_pWnd->SetQuotedRows(m_bQuoted);
+    }
     m_nTotal = result.m_nTotal;
     m_nValid = result.m_nValid;
     m_nError = result.m_nError;
@@ -64,6 +69,6 @@ void CValidationDlg::OnContinue()
     // the rows, the columns and the host: hand over what was shown.
     const CString strRows = m_strRows;
     const CStringArray arrColumns = m_arrColumns;
-    if (HandOverValidRecords(strRows, arrColumns, m_pHost) && m_pWnd)
+    if (HandOverValidRecords(strRows, arrColumns, m_pHost, m_bQuoted) && m_pWnd)
         m_pWnd->accept();
 }

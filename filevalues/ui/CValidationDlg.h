@@ -48,6 +48,7 @@ public:
     CImportHost *m_pHost = nullptr;
     CStringArray m_arrColumns;
     CString m_strRows;
+    bool m_bQuoted = false; // m_strRows in the quoted format
     int m_nTotal = 0;
     int m_nValid = 0;
     int m_nError = 0;

@@ -28,6 +28,14 @@ const sDlgTemplate dlgTemplate = {
         {IDCANCEL, eDlgItem::PushButton, "Cancel", {209, 24, 11, 14}, DLGS_HIDDEN},
     }};
 
+const sDlgTemplate dlgTemplateFormat = {
+    IDD_TEMPLATE_FORMAT, "Template", 215, 281, szShellDlg, 8,
+    DLGW_CAPTION | DLGW_SYSMENU | DLGW_MODALFRAME | DLGW_CLIENTEDGE,
+    {
+        {IDC_QUOTED_VALUES, eDlgItem::CheckBox, "Quoted values", {14, 266, 62, 10}, DLGS_TABSTOP},
+        {IDC_HEADER_LINE, eDlgItem::CheckBox, "First line holds column names", {80, 266, 124, 10}, DLGS_TABSTOP},
+    }};
+
 const sDlgTemplate dlgValidation = {
     IDD_VALIDATION, "Validation Dialog", 375, 167, szShellDlg, 8,
     DLGW_CAPTION | DLGW_SYSMENU | DLGW_MINMAXBOX | DLGW_RESIZABLE,
@@ -87,7 +95,7 @@ const sDlgControl *sDlgTemplate::FindControl(int nCtrlId, const char *pszText) c
 
 const sDlgTemplate &GetDlgTemplate(int nIDTemplate)
 {
-    for (const sDlgTemplate *pTmpl : {&dlgTemplate, &dlgValidation, &dlgReposition, &dlgFilterText}) {
+    for (const sDlgTemplate *pTmpl : {&dlgTemplate, &dlgTemplateFormat, &dlgValidation, &dlgReposition, &dlgFilterText}) {
         if (pTmpl->nId == nIDTemplate)
             return *pTmpl;
     }

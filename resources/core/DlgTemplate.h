@@ -29,7 +29,7 @@ struct sDlgBaseUnits
     int cy = 0;
 };
 
-enum class eDlgItem { PushButton, GroupBox, StaticText, ListBox, ListView };
+enum class eDlgItem { PushButton, GroupBox, StaticText, ListBox, ListView, CheckBox };
 
 // Style notes of a control.
 enum : unsigned {

@@ -22,6 +22,11 @@ constexpr int IDC_CONTINUE = 1005;
 constexpr int IDC_SAVE_TEMPLATE = 1006;
 constexpr int IDC_LOAD_TEMPLATE = 1007;
 constexpr int IDC_SAVE_FILE = 1008;
+// The Template dialog grown below its lists for the file format switches:
+// its size and the two check boxes (the other controls are dialog 130's).
+constexpr int IDD_TEMPLATE_FORMAT = 140;
+constexpr int IDC_QUOTED_VALUES = 1020;
+constexpr int IDC_HEADER_LINE = 1021;
 
 // Validation dialog (its Continue button is IDOK)
 constexpr int IDD_VALIDATION = 5000;

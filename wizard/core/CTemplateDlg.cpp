@@ -3,6 +3,7 @@
 #include "filevalues/core/CsvLine.h"
 #include "filevalues/core/CsvReaders.h"
 #include "filevalues/core/LineWriters.h"
+#include "filevalues/core/QuotedCsv.h"
 #include "filevalues/core/RecordConversion.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/Paths.h"
@@ -39,6 +40,19 @@ const CStringArray &LinesOrNone(const CStringArray *pLines)
 {
     static const CStringArray none;
     return pLines ? *pLines : none;
+}
+
+// A column name and a field name are the same when they are equal without
+// case and without blanks, "_" and "-": "Zip code", "ZIP_CODE" and
+// "zip-code" all name the field ZipCode.
+CString ComparableName(const CString &name)
+{
+    CString comparable;
+    for (const char c : name) {
+        if (c != ' ' && c != '\t' && c != '_' && c != '-')
+            comparable.push_back(c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c);
+    }
+    return comparable;
 }
 
 // The template title of a chosen file: its name without the folder and
@@ -133,6 +147,12 @@ void CTemplateDlg::OnCellEditDone(int nListId, int nRow, int nColumn, const CStr
         AssignFieldToColumn(nRow, nColumn, strText);
 }
 
+void CTemplateDlg::SetFileFormat(bool bQuotedValues, bool bHeaderLine)
+{
+    m_bQuotedValues = bQuotedValues;
+    m_bHeaderLine = bHeaderLine;
+}
+
 CString CTemplateDlg::GetExeDirectory()
 {
     return ::GetExeDirectory();
@@ -219,7 +239,8 @@ void CTemplateDlg::SaveTemplate()
         AfxMessageBox(kTemplateNameRefused);
         return;
     }
-    if (!WriteFileAtomically(path, MappingTemplateText(m_lstFileValues, m_lstConstants)))
+    if (!WriteFileAtomically(path, MappingTemplateText(m_lstFileValues, m_lstConstants,
+                                                       {m_bQuotedValues, m_bHeaderLine})))
         AfxMessageBox(kSavedTemplateOpenFailed);
 }
 
@@ -241,13 +262,17 @@ void CTemplateDlg::LoadTemplate()
         return;
     }
     CStringArray entries;
-    if (!ReadTemplateEntries(reader, entries, kLoadTemplateOpenFailed))
+    sFileFormat format;
+    if (!ReadTemplateEntries(reader, entries, kLoadTemplateOpenFailed, &format))
         return;
     if (entries.GetSize() < m_arrFields.GetSize()) {
         AfxMessageBox(kLoadedTemplateLesser);
         return;
     }
     ApplyTemplateEntries(entries);
+    SetFileFormat(format.bQuoted, format.bHeaderLine);
+    if (m_pWindow)
+        m_pWindow->FileFormatChanged();
 }
 
 void CTemplateDlg::ApplyTemplateEntries(const CStringArray &entries)
@@ -307,9 +332,7 @@ void CTemplateDlg::LoadSavedFileAndTemplate()
     }
     // The short lines of this load, not of an earlier conversion, are the
     // ones a validation run should join.
-    m_strErrors.Empty();
-    m_arrErrorLines.RemoveAll();
-    sConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
+    sConversionBookkeeping keep = StartBookkeeping(tpl.format.bQuoted, tpl.format.bHeaderLine);
     CString records;
     const eConversion converted = ConvertRecordLines(reader, PlanTemplateRecords(tpl), m_pHost, keep, records);
     if (converted == eConversion::ReadFailed)
@@ -329,8 +352,11 @@ void CTemplateDlg::BrowseCsvFile()
     m_strFilePath = path;
     CLineReader reader;
     CCsvLine line;
+    CQuotedRecord record;
     // A file that cannot be read leaves the lists as they are.
-    const eCsvLine read = reader.Open(path) ? ReadCsvLine(reader, m_pHost, line) : eCsvLine::ReadFailed;
+    eCsvLine read = eCsvLine::ReadFailed;
+    if (reader.Open(path))
+        read = m_bQuotedValues ? ReadQuotedRecord(reader, m_pHost, record) : ReadCsvLine(reader, m_pHost, line);
     if (read == eCsvLine::ReadFailed) {
         AfxMessageBox(kFileOpenFailed);
         return;
@@ -341,20 +367,46 @@ void CTemplateDlg::BrowseCsvFile()
     m_lstConstants.DeleteAllItems();
     if (m_pWindow)
         m_pWindow->LockUpdates(true);
-    for (const std::string_view value : line)
-        m_lstFileValues.InsertItem(m_lstFileValues.GetItemCount(), CString(value));
+    const auto fill = [this](const auto &values) {
+        for (const std::string_view value : values)
+            m_lstFileValues.InsertItem(m_lstFileValues.GetItemCount(), CString(value));
+    };
+    if (m_bQuotedValues)
+        fill(record.values);
+    else
+        fill(line);
     if (m_pWindow)
         m_pWindow->LockUpdates(false);
-    if (read == eCsvLine::TooLong)
-        AfxMessageBox(kLineTooLong);
-    else if (read != eCsvLine::NotCsv)
+    if (read == eCsvLine::TooLong) {
+        AfxMessageBox(m_bQuotedValues ? record.pszSkipped : kLineTooLong);
+    } else if (read != eCsvLine::NotCsv) {
+        if (m_bHeaderLine)
+            MapColumnsByName();
         FillConstantsFromFields();
+    }
+}
+
+void CTemplateDlg::MapColumnsByName()
+{
+    for (const CString &field : m_arrFields) {
+        const CString name = ComparableName(field);
+        for (int row = 0; !name.IsEmpty() && row < m_lstFileValues.GetItemCount(); ++row) {
+            if (IsNoField(m_lstFileValues.GetItemText(row, 1))
+                && ComparableName(m_lstFileValues.GetItemText(row, 0)) == name) {
+                m_lstFileValues.SetItemText(row, 1, field);
+                break;
+            }
+        }
+    }
 }
 
 void CTemplateDlg::FillConstantsFromFields()
 {
     for (const CString &field : m_arrFields) {
-        if (field != " ")
+        bool bInColumn = false;
+        for (int row = 0; row < m_lstFileValues.GetItemCount() && !bInColumn; ++row)
+            bInColumn = m_lstFileValues.GetItemText(row, 1) == field;
+        if (field != " " && !bInColumn)
             m_lstConstants.InsertItem(m_lstConstants.GetItemCount(), field);
     }
 }
@@ -384,10 +436,19 @@ CString CTemplateDlg::ConvertRecords()
     return records;
 }
 
-bool CTemplateDlg::ConvertRecords(CString &records)
+sConversionBookkeeping CTemplateDlg::StartBookkeeping(bool bQuoted, bool bHeaderLine)
 {
     m_strErrors.Empty();
     m_arrErrorLines.RemoveAll();
+    m_arrRecordLines.RemoveAll();
+    m_bQuotedRecords = bQuoted;
+    m_bRecordLinesKept = bQuoted || bHeaderLine;
+    return {m_strErrors, m_arrErrorLines, m_nLastLine, m_bRecordLinesKept ? &m_arrRecordLines : nullptr};
+}
+
+bool CTemplateDlg::ConvertRecords(CString &records)
+{
+    sConversionBookkeeping keep = StartBookkeeping(m_bQuotedValues, m_bHeaderLine);
     m_arrColumnFields.RemoveAll();
     records.clear();
     if (m_lstFileValues.GetItemCount() == 0)
@@ -406,8 +467,8 @@ bool CTemplateDlg::ConvertRecords(CString &records)
                 m_pWindow->ConversionProgress(bytesRead, fileSize);
         };
     }
-    sConversionBookkeeping keep{m_strErrors, m_arrErrorLines, m_nLastLine};
-    const sConversionInput input{m_arrColumnFields, m_lstConstants, m_arrFields, m_bWithLineNumbers};
+    const sConversionInput input{m_arrColumnFields, m_lstConstants, m_arrFields, m_bWithLineNumbers,
+                                 m_bQuotedValues, m_bHeaderLine};
     const eConversion converted = ConvertRecordLines(reader, PlanFieldRecords(input), m_pHost, keep, records, progress);
     if (converted == eConversion::ReadFailed)
         AfxMessageBox(kFileOpenFailed);

@@ -6,6 +6,7 @@
 #ifndef TARNIW_WIZARD_CTEMPLATEDLG_H
 #define TARNIW_WIZARD_CTEMPLATEDLG_H
 
+#include "filevalues/core/RecordConversion.h"
 #include "filterlist/core/CReportRows.h"
 #include "filterlist/core/ICellEditOwner.h"
 #include "resources/core/Resource.h"
@@ -44,6 +45,11 @@ public:
     void OnGetCellChoices(int nListId, CStringArray &choices) override;
     void OnCellEditDone(int nListId, const NMLVDISPINFO &info) override;
     void OnCellEditDone(int nListId, int nRow, int nColumn, const CString &strText);
+
+    // The file format switches of the check boxes: quoted values, and a
+    // first line of column names. They take effect at the next Browse and
+    // conversion, and are saved with a template.
+    void SetFileFormat(bool bQuotedValues, bool bHeaderLine);
 
     // Store folders of the current class.
     static CString GetExeDirectory();
@@ -89,6 +95,15 @@ public:
     bool m_bWithLineNumbers = false;
     int m_nLastLine = 0;
     CArray<int> m_arrErrorLines;
+    bool m_bQuotedValues = false;
+    bool m_bHeaderLine = false;
+    // For the validation run: whether the last conversion's records (and
+    // skipped lines) are in the quoted format, and, when not every line of
+    // its file was a record or skipped (a header line, a quoted format),
+    // the lines of its records.
+    bool m_bQuotedRecords = false;
+    bool m_bRecordLinesKept = false;
+    CArray<int> m_arrRecordLines;
 
 private:
     bool AskFile(bool bOpen, const char *defExt, const char *filter, const CString &initialDir, CString &path,
@@ -99,8 +114,13 @@ private:
     // The first constant row without value; shows "%s is not selected in
     // Template" for it and returns false.
     bool CheckConstantsSelected() const;
+    // A row in the constants for each field that no column takes.
     void FillConstantsFromFields();
+    // Each field to the first free column of its name (the header line).
+    void MapColumnsByName();
     void ApplyTemplateEntries(const CStringArray &entries);
+    // Empties the short-line state for a conversion of a file in the format.
+    sConversionBookkeeping StartBookkeeping(bool bQuoted, bool bHeaderLine);
     void SaveLinesWithDialog(const CStringArray *pLines, const char *defExt, const char *filter);
 
     ITemplateDlgWindow *m_pWindow = nullptr;

@@ -21,6 +21,8 @@ public:
     virtual void LockUpdates(bool bLock) = 0;
     // Called every few thousand lines of a record conversion.
     virtual void ConversionProgress(long long bytesRead, long long fileSize) = 0;
+    // The file format switches changed (a template was loaded).
+    virtual void FileFormatChanged() {}
 };
 
 #endif

@@ -49,6 +49,8 @@ CRecordPlan PlanTemplateRecords(const sSavedTemplate &tpl)
     CRecordPlan plan;
     plan.nExpected = tpl.arrColumns.size();
     plan.bLineNumbers = true;
+    plan.bQuoted = tpl.format.bQuoted;
+    plan.bHeaderLine = tpl.format.bHeaderLine;
     for (size_t c = 0; c < tpl.arrColumns.size(); ++c) {
         if (tpl.arrColumns[c] != " ")
             plan.AddColumn(int(c));

@@ -6,6 +6,26 @@
 const char *const kNoField = "NA";
 
 namespace {
+const char kFormatTag[] = "#format";
+const char kFormatQuoted[] = "quoted";
+const char kFormatHeader[] = "header";
+
+// A further line that names the file format: its first entry is the tag,
+// and it holds no "~". Its words go into pFormat when given; words of
+// later versions are passed over.
+bool TakeFormatLine(const CCsvLine &line, const CStringArray &entries, sFileFormat *pFormat)
+{
+    if (entries.empty() || entries[0] != kFormatTag || line.text.find('~') != std::string_view::npos)
+        return false;
+    for (const CString &word : entries) {
+        if (pFormat && word == kFormatQuoted)
+            pFormat->bQuoted = true;
+        else if (pFormat && word == kFormatHeader)
+            pFormat->bHeaderLine = true;
+    }
+    return true;
+}
+
 void AppendEntry(std::string &text, const CString &entry)
 {
     text.append(entry).push_back(',');
@@ -68,7 +88,7 @@ std::string FieldListTemplateText(const CStringArray &fields)
     return text;
 }
 
-std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows &constants)
+std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows &constants, const sFileFormat &format)
 {
     std::string text;
     for (int row = 0; row < fileValues.GetItemCount(); ++row)
@@ -76,16 +96,29 @@ std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows
     text.push_back('\n');
     for (int row = 0; row < constants.GetItemCount(); ++row)
         AppendEntry(text, constants.GetItemText(row, 0) + "~" + constants.GetItemText(row, 1));
+    if (format.bQuoted || format.bHeaderLine) {
+        // Without constants line 2 is empty, which no reader takes: the
+        // format line goes in its place.
+        if (text.back() != '\n')
+            text.push_back('\n');
+        text.append(kFormatTag).push_back(',');
+        if (format.bQuoted)
+            text.append(kFormatQuoted).push_back(',');
+        if (format.bHeaderLine)
+            text.append(kFormatHeader).push_back(',');
+    }
     return text;
 }
 
-bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char *pszReadFailed)
+bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char *pszReadFailed, sFileFormat *pFormat)
 {
     CCsvLine line;
     CStringArray values;
     eTemplateLine read;
-    while ((read = NextTemplateLine(reader, line, values, pszReadFailed)) == eTemplateLine::Entries)
-        entries.insert(entries.end(), values.begin(), values.end());
+    while ((read = NextTemplateLine(reader, line, values, pszReadFailed)) == eTemplateLine::Entries) {
+        if (line.nLine == 1 || !TakeFormatLine(line, values, pFormat))
+            entries.insert(entries.end(), values.begin(), values.end());
+    }
     return read == eTemplateLine::End;
 }
 
@@ -106,6 +139,8 @@ bool ReadSavedTemplate(CLineReader &reader, sSavedTemplate &tpl, const char *psz
             }
             continue;
         }
+        if (TakeFormatLine(line, values, &tpl.format))
+            continue;
         if (line.text.find('~') == std::string_view::npos)
             return true;
         for (const CString &entry : values) {

@@ -58,6 +58,39 @@ TEST(FileOperations, BrowseCsvFile)
     EXPECT_EQ(f.dlg.m_strFilePath, f.base.Path("dir"));
 }
 
+// With a header line, Browse maps each field to the first free column of
+// its name, compared without case, blanks, "_" and "-".
+TEST(FileOperations, BrowseMatchesColumnNames)
+{
+    struct Case {
+        const char *name;
+        bool bQuoted;
+        std::string file;
+        CStringArray fields;
+        Lines fileValues;
+        Lines constants;
+    };
+    const Case cases[] = {
+        {"case, blanks, _ and - ignored", false, "ZIP code,first-name,Last_Name,other\n1,2,3,4\n",
+         {"ZipCode", "FirstName", "last name", " ", "City"},
+         {"ZIP code|ZipCode", "first-name|FirstName", "Last_Name|last name", "other|"}, {"City|"}},
+        {"first of two columns wins, a field takes one", false, "name,Name\n", {"Name", "NAME"},
+         {"name|Name", "Name|NAME"}, {}},
+        {"no match: every field a constant", false, "a,b\n", {"X", "Y"}, {"a|", "b|"}, {"X|", "Y|"}},
+        {"quoted names, one column", true, "\"Ci,ty\"\n", {"ci,ty", "Other"}, {"Ci,ty|ci,ty"}, {"Other|"}},
+        {"quoted: blank lines before the names", true, "\n\"a\"\"b\",c\n", {"A\"B"}, {"a\"b|A\"B", "c|"}, {}},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f(c.fields);
+        f.dlg.SetFileFormat(c.bQuoted, true);
+        f.Prompts().QueueAnswer(f.base.Write("in.csv", c.file));
+        f.dlg.BrowseCsvFile();
+        EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstFileValues), c.fileValues) << c.name;
+        EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstConstants), c.constants) << c.name;
+        EXPECT_TRUE(f.Seen().empty()) << c.name;
+    }
+}
+
 // Browse, map, Continue: the records go to the host with line numbers, or
 // the user learns why none did.
 TEST(FileOperations, ContinueImport)
@@ -262,8 +295,17 @@ TEST(FileOperations, ReadErrorsAbandonEveryReader)
         f.base.Write("Templates/Alpha_Template/T.csv", "A,B,\n");
         f.Prompts().QueueAnswer(f.base.Write("in.csv", data), 1);
     };
+    const auto quoted = [](std::function<void(CDlgFixture &)> prepare) {
+        return [prepare](CDlgFixture &f) {
+            f.dlg.SetFileFormat(true, false);
+            prepare(f);
+        };
+    };
     const std::string lesser = "error 2: File Values are lesser than the Field Values: 3,";
     const Case cases[] = {
+        {"Browse, quoted", quoted(answered), &CTemplateDlg::BrowseCsvFile, 2, {"box File Open Failed !!!!"}},
+        {"Continue, quoted", quoted(browsed), &CTemplateDlg::ContinueImport, nAllButTheEnd,
+         {"box File Open Failed !!!!"}},
         {"Browse", answered, &CTemplateDlg::BrowseCsvFile, 2, {"box File Open Failed !!!!"}},
         {"direct load", answered, &CTemplateDlg::LoadCsvDirect, nAllButTheEnd, {"box LoadFile Open Failed !!!!"}},
         {"Continue", browsed, &CTemplateDlg::ContinueImport, nAllButTheEnd, {lesser, "box File Open Failed !!!!"}},

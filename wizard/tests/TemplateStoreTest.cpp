@@ -1,4 +1,6 @@
 #include "DlgFixture.h"
+#include "filevalues/core/CsvLine.h"
+#include "filevalues/core/ValidationRun.h"
 #include "wizard/core/SavedTemplateImport.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +85,52 @@ TEST(TemplateStore, SaveTemplate)
     }
 }
 
+// The switches go into a last line only when one is on. It is a CSV line
+// without "~", which a reader that does not know it takes for surplus
+// columns (Load) or the end of the constants (the saved-file load).
+TEST(TemplateStore, FileFormatLine)
+{
+    struct Case {
+        const char *name;
+        bool bQuoted, bHeaderLine;
+        Lines constants;
+        std::string content;
+    };
+    const Case cases[] = {
+        {"both, after the constants", true, true, {"K~1"}, "A,NA,\nK~1,\n#format,quoted,header,"},
+        {"header only, no constants: in line 2's place", false, true, {}, "A,NA,\n#format,header,"},
+        {"quoted only", true, false, {}, "A,NA,\n#format,quoted,"},
+        {"neither: as before", false, false, {"K~1"}, "A,NA,\nK~1,"},
+    };
+    for (const Case &c : cases) {
+        CDlgFixture f({"A"});
+        f.AddRow(f.dlg.m_lstFileValues, "v", "A");
+        f.AddRow(f.dlg.m_lstFileValues, "w");
+        for (const std::string &k : c.constants)
+            f.AddRow(f.dlg.m_lstConstants, k.substr(0, k.find('~')), k.substr(k.find('~') + 1));
+        f.dlg.SetFileFormat(c.bQuoted, c.bHeaderLine);
+        f.Prompts().QueueAnswer("Mine");
+        f.dlg.SaveTemplate();
+        const std::string text = f.base.Read("Templates/Alpha_Template/Mine.csv");
+        EXPECT_EQ(text, c.content) << c.name;
+        std::string_view rest(text), line;
+        while (NextPiece(rest, '\n', line)) {
+            CStringArray values;
+            EXPECT_TRUE(SplitCsvLine(CString(line), values)) << c.name;
+        }
+
+        f.dlg.SetFileFormat(!c.bQuoted, !c.bHeaderLine);
+        f.dlg.m_lstFileValues.SetItemText(0, 1, "");
+        f.Prompts().QueueAnswer(f.base.Path("Templates/Alpha_Template/Mine.csv"));
+        f.dlg.LoadTemplate();
+        EXPECT_EQ(std::make_pair(f.dlg.m_bQuotedValues, f.dlg.m_bHeaderLine),
+                  std::make_pair(c.bQuoted, c.bHeaderLine)) << c.name;
+        EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstFileValues), (Lines{"v|A", "w|"})) << c.name;
+        EXPECT_EQ(f.dlg.m_lstConstants.GetItemCount(), int(c.constants.size())) << c.name;
+        EXPECT_TRUE(f.Seen().empty()) << c.name;
+    }
+}
+
 TEST(TemplateStore, FailedSaveKeepsTheOldFile)
 {
     CDlgFixture f;
@@ -157,6 +205,9 @@ TEST(TemplateStore, LoadSavedFileAndTemplate)
         {"all NA gives constants only", "NA,NA,\nK~k,", "1,2\n", {"records k,1,\n"}, {"K"}},
         {"constant line ends at line without tilde", "A,\nK~k,\nX,\nL~l,", "1,\n,1\n", {"records 1,k,1,\n1,k,2,\n"}, {"A", "K"}},
         {"template line without comma", "A\n", "1,2\n", {"box Invalid Format:Not a CSV Format"}, {"Old"}},
+        {"quoted values and a header line", "A,B,\nK~k,\n#format,quoted,header,", "a,b\n\n\"x,\n1\",2\n",
+         {"records \"x,\n1\",2,k,3,\n"}, {"A", "B", "K"}},
+        {"header line only", "A,B,\n#format,header,", "a,b\n1,2\n", {"records 1,2,2,\n"}, {"A", "B"}},
     };
     for (const Case &c : cases) {
         CDlgFixture f({"Old"});

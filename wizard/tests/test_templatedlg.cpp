@@ -15,6 +15,7 @@
 #include "wizard/ui/CTemplateDlgWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void wholeRoad();
     void badInput();
     void longConversionShowsProgress();
+    void fileFormatSwitchesReachTheTemplate();
 
 private:
     CTemplateDlgWidget *Dialog() const { return m_pWindow->Dialog(); }
@@ -351,6 +353,33 @@ void TestTemplateDlg::longConversionShowsProgress()
     QVERIFY(!Dialog()->findChild<QProgressDialog *>());
     QCOMPARE(m_pHost->m_calls.size(), size_t(1));
     QVERIFY(m_pHost->m_calls[0].find("20000,x,1,EUR,20000,\n") != std::string::npos);
+}
+
+void TestTemplateDlg::fileFormatSwitchesReachTheTemplate()
+{
+    QCheckBox *pQuoted = Dialog()->CheckBox(IDC_QUOTED_VALUES);
+    QCheckBox *pHeader = Dialog()->CheckBox(IDC_HEADER_LINE);
+    QCOMPARE(pHeader->text(), QStringLiteral("First line holds column names"));
+    QVERIFY(pQuoted->isVisible() && !pQuoted->isChecked() && !pHeader->isChecked());
+    QTest::mouseClick(pQuoted, Qt::LeftButton);
+    QTest::mouseClick(pHeader, Qt::LeftButton);
+
+    Browse(m_pBase->Write("in.csv", "Order No,\"Customer, name\",amount,CURRENCY\n1001,\"Ann, B\",12.5,EUR\n"));
+    QCOMPARE(Rows(m_pDlg->m_lstFileValues),
+             QStringList({"Order No|OrderNo", "Customer, name|", "amount|Amount", "CURRENCY|Currency"}));
+    ChooseField(1, "Customer");
+    m_pPrompts->prompts.QueueAnswer("quoted");
+    ClickButton(IDC_SAVE_TEMPLATE);
+    QCOMPARE(m_pBase->Read("Templates/Orders_Template/quoted.csv"),
+             std::string("OrderNo,Customer,Amount,Currency,\n#format,quoted,header,"));
+
+    // A template without the format line switches both off, boxes and all.
+    m_pBase->Write("Templates/Orders_Template/plain.csv", "OrderNo,Customer,Amount,Currency,");
+    m_pPrompts->prompts.QueueAnswer("plain.csv");
+    ClickButton(IDC_LOAD_TEMPLATE);
+    QVERIFY(!pQuoted->isChecked() && !pHeader->isChecked());
+    QVERIFY(!m_pDlg->m_bQuotedValues && !m_pDlg->m_bHeaderLine);
+    QVERIFY(m_pPrompts->prompts.m_messages.IsEmpty());
 }
 
 QTEST_MAIN(TestTemplateDlg)

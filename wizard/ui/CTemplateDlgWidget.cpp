@@ -6,6 +6,7 @@
 #include "resources/ui/DlgLayout.h"
 #include "wizard/core/CTemplateDlg.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@ constexpr int RowPadding = 6;
 }
 
 CTemplateDlgWidget::CTemplateDlgWidget(CTemplateDlg &dlg, ICellEditOwner *pOwner)
+    : m_dlg(dlg)
 {
     // Creation order is tab order and stacking order: the group boxes lie
     // under the buttons they frame.
@@ -35,7 +37,13 @@ CTemplateDlgWidget::CTemplateDlgWidget(CTemplateDlg &dlg, ICellEditOwner *pOwner
     CreateCommandButton(IDC_CONTINUE, "Continue");
     connect(CreateButton(IDOK, "OK"), &QPushButton::clicked, this, &QDialog::accept);
     connect(CreateButton(IDCANCEL, "Cancel"), &QPushButton::clicked, this, &QDialog::reject);
+    // The file format switches lie below the lists and buttons, in room
+    // the dialog gains for them.
+    m_pQuotedValues = CreateCheckBox(IDC_QUOTED_VALUES, "Quoted values");
+    m_pHeaderLine = CreateCheckBox(IDC_HEADER_LINE, "First line holds column names");
+    ShowFileFormat();
     ApplyDlgTemplate(this, GetDlgTemplate(IDD_TEMPLATE));
+    ApplyDlgTemplate(this, GetDlgTemplate(IDD_TEMPLATE_FORMAT));
     // Report rows are as high as a line of the dialog's text.
     for (CComboListCtrl *pList : {m_pFileValues, m_pConstants})
         pList->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + RowPadding);
@@ -45,6 +53,19 @@ QPushButton *CTemplateDlgWidget::Button(int nId) const
 {
     const auto it = m_buttons.find(nId);
     return it == m_buttons.end() ? nullptr : it->second;
+}
+
+QCheckBox *CTemplateDlgWidget::CheckBox(int nId) const
+{
+    return nId == IDC_QUOTED_VALUES ? m_pQuotedValues : nId == IDC_HEADER_LINE ? m_pHeaderLine : nullptr;
+}
+
+void CTemplateDlgWidget::ShowFileFormat()
+{
+    const QSignalBlocker quoted(m_pQuotedValues);
+    const QSignalBlocker header(m_pHeaderLine);
+    m_pQuotedValues->setChecked(m_dlg.m_bQuotedValues);
+    m_pHeaderLine->setChecked(m_dlg.m_bHeaderLine);
 }
 
 void CTemplateDlgWidget::keyPressEvent(QKeyEvent *pEvent)
@@ -90,4 +111,13 @@ QPushButton *CTemplateDlgWidget::CreateButton(int nId, const char *pszText)
 void CTemplateDlgWidget::CreateCommandButton(int nId, const char *pszText)
 {
     connect(CreateButton(nId, pszText), &QPushButton::clicked, this, [this, nId] { Q_EMIT commandClicked(nId); });
+}
+
+QCheckBox *CTemplateDlgWidget::CreateCheckBox(int nId, const char *pszText)
+{
+    auto *pBox = new QCheckBox(QString::fromLatin1(pszText), this);
+    ::SetDlgCtrlID(pBox, nId);
+    connect(pBox, &QCheckBox::toggled, this,
+            [this] { m_dlg.SetFileFormat(m_pQuotedValues->isChecked(), m_pHeaderLine->isChecked()); });
+    return pBox;
 }

@@ -13,6 +13,7 @@ class CComboListCtrl;
 class CReportRows;
 class CTemplateDlg;
 class ICellEditOwner;
+class QCheckBox;
 class QPushButton;
 
 class CTemplateDlgWidget : public QDialog
@@ -28,6 +29,11 @@ public:
     CComboListCtrl *ConstantsList() const { return m_pConstants; }
     // The push button with the control id, null for none.
     QPushButton *Button(int nId) const;
+    // The check boxes of the file format switches (IDC_QUOTED_VALUES,
+    // IDC_HEADER_LINE), null for another id.
+    QCheckBox *CheckBox(int nId) const;
+    // Shows the model's switches in the check boxes.
+    void ShowFileFormat();
 
 Q_SIGNALS:
     // One of the command buttons Browse, SaveFile, Load, Save, Continue.
@@ -42,10 +48,14 @@ private:
     void CreateGroupBox(const char *pszTitle);
     QPushButton *CreateButton(int nId, const char *pszText);
     void CreateCommandButton(int nId, const char *pszText);
+    QCheckBox *CreateCheckBox(int nId, const char *pszText);
 
     CComboListCtrl *m_pFileValues = nullptr;
     CComboListCtrl *m_pConstants = nullptr;
     std::map<int, QPushButton *> m_buttons;
+    CTemplateDlg &m_dlg;
+    QCheckBox *m_pQuotedValues = nullptr;
+    QCheckBox *m_pHeaderLine = nullptr;
 };
 
 #endif

@@ -116,6 +116,12 @@ void CTemplateDlgWindow::ConversionProgress(long long bytesRead, long long fileS
         m_pProgress->Report(bytesRead, fileSize);
 }
 
+void CTemplateDlgWindow::FileFormatChanged()
+{
+    if (m_pDialog)
+        m_pDialog->ShowFileFormat();
+}
+
 void CTemplateDlgWindow::OnGetCellChoices(int nListId, CStringArray &choices)
 {
     m_dlg.OnGetCellChoices(nListId, choices);

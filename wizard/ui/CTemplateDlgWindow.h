@@ -40,6 +40,7 @@ public:
     void RepaintNow() override;
     void LockUpdates(bool bLock) override;
     void ConversionProgress(long long bytesRead, long long fileSize) override;
+    void FileFormatChanged() override;
 
     void OnGetCellChoices(int nListId, CStringArray &choices) override;
     void OnCellEditDone(int nListId, const NMLVDISPINFO &info) override;
