@@ -13,7 +13,7 @@ struct CFuzzConversion
     {
         CLineReader reader;
         FUZZ_CHECK(reader.Open(path));
-        CConversionBookkeeping keep{strErrors, arrErrorLines, nLastLine};
+        sConversionBookkeeping keep{strErrors, arrErrorLines, nLastLine};
         result = ConvertRecordLines(reader, plan, &host, keep, strRecords);
         // A skipped line is always reported to the host.
         for (int nLine : arrErrorLines)

@@ -6,7 +6,7 @@
 #include "listctrl/core/ColumnProfile.h"
 
 namespace {
-void CheckLayout(const CColumnLayout &layout, const CArray<tsTarnColInfoWiz> &aColInfo)
+void CheckLayout(const sColumnLayout &layout, const CArray<tsTarnColInfoWiz> &aColInfo)
 {
     FUZZ_CHECK(layout.aColPos.size() == aColInfo.size());
     int nShown = 0;
@@ -16,7 +16,7 @@ void CheckLayout(const CColumnLayout &layout, const CArray<tsTarnColInfoWiz> &aC
     }
     FUZZ_CHECK(size_t(nShown) == layout.aColumns.size());
     for (size_t p = 0; p < layout.aColumns.size(); ++p) {
-        const CColumnSpec &column = layout.aColumns[p];
+        const sColumnSpec &column = layout.aColumns[p];
         FUZZ_CHECK(column.nDef >= 0 && column.nDef < int(aColInfo.size()));
         FUZZ_CHECK(layout.aColPos[size_t(column.nDef)] == int(p));
         FUZZ_CHECK(column.strHeading == aColInfo[size_t(column.nDef)].szName);
@@ -43,14 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const CInvalidArgException &) {
         // A negative index or a position below -1: the caller falls back.
     }
-    const CColumnLayout layout = BuildColumnLayout(aColInfo, aDefaultColPos, bProfile ? &profile : nullptr);
+    const sColumnLayout layout = BuildColumnLayout(aColInfo, aDefaultColPos, bProfile ? &profile : nullptr);
     CheckLayout(layout, aColInfo);
 
     std::vector<std::pair<CString, int>> header;
-    for (const CColumnSpec &column : layout.aColumns)
+    for (const sColumnSpec &column : layout.aColumns)
         header.emplace_back(column.strHeading, column.nWidth);
     const CString saved = BuildColumnProfileText(aColInfo, layout.aColPos, header);
-    const CColumnLayout again = BuildColumnLayout(aColInfo, CArray<int>(), &saved);
+    const sColumnLayout again = BuildColumnLayout(aColInfo, CArray<int>(), &saved);
     FUZZ_CHECK(again.aColPos == layout.aColPos);
     FUZZ_CHECK(again.aColumns.size() == layout.aColumns.size());
     for (size_t p = 0; p < again.aColumns.size(); ++p)

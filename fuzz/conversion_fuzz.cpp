@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CFuzzPrompts prompts;
 
     // Every split path converts alike.
-    const CConversionInput input{columnFields, constants, fields, bWithLineNumbers};
+    const sConversionInput input{columnFields, constants, fields, bWithLineNumbers};
     std::deque<CFuzzConversion> runs;
     ForEachSplitPath([&](eSplitPath) {
         runs.emplace_back(file.Path(), PlanFieldRecords(input));

@@ -61,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CString errors, records;
     CArray<int> errorLines, recordLines;
     int nLastLine = 0;
-    CConversionBookkeeping keep{errors, errorLines, nLastLine, &recordLines};
-    const CConversionInput input{columnFields, constants, fields, true, true, bHeaderLine};
+    sConversionBookkeeping keep{errors, errorLines, nLastLine, &recordLines};
+    const sConversionInput input{columnFields, constants, fields, true, true, bHeaderLine};
     if (ConvertRecordLines(reader, PlanFieldRecords(input), nullptr, keep, records) != eConversion::Converted)
         return 0;
 

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!entry.IsEmpty() && entry.Find(',') < 0);
 
     FUZZ_CHECK(reader.Open(templateFile.Path()));
-    CSavedTemplate tpl;
+    sSavedTemplate tpl;
     if (!ReadSavedTemplate(reader, tpl, "read failed"))
         return 0;
     size_t nMapped = 0;

@@ -9,7 +9,7 @@ namespace {
 class CModulePrompts : public IPrompts
 {
 public:
-    bool DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result) override
+    bool DoFileDialog(const sFileDialogRequest &request, sFileDialogResult &result) override
     {
         if (theApp.InitInstance())
             return m_qt.DoFileDialog(request, result);

@@ -21,12 +21,12 @@ std::string_view TrimCsvLine(std::string_view line)
     return line.substr(begin, end - begin);
 }
 
-CCsvCut CCsvLine::Cut(const char *p, const char *pEnd)
+sCsvCut CCsvLine::Cut(const char *p, const char *pEnd)
 {
     size_t nRoom = std::min(nKeep, std::max(m_room.size(), kFirstRoom));
     if (m_room.size() < nRoom)
         m_room.resize(nRoom);
-    CCsvCut cut = CutCsvLine(p, pEnd, m_room.data(), nRoom);
+    sCsvCut cut = CutCsvLine(p, pEnd, m_room.data(), nRoom);
     if (cut.nValues != kNoComma && cut.nValues > nRoom && nRoom < nKeep) {
         nRoom = std::min(cut.nValues, nKeep);
         m_room.resize(nRoom);
@@ -40,7 +40,7 @@ CCsvCut CCsvLine::Cut(const char *p, const char *pEnd)
 bool SplitCsvLine(std::string_view line, CCsvValues &values)
 {
     values.resize(std::max(values.capacity(), kFirstRoom));
-    CCsvCut cut = CutCsvText(line, values.data(), values.size());
+    sCsvCut cut = CutCsvText(line, values.data(), values.size());
     if (cut.nValues != kNoComma && cut.nValues > values.size()) {
         values.resize(cut.nValues);
         cut = CutCsvText(line, values.data(), values.size());

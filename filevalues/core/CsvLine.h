@@ -33,7 +33,7 @@ public:
 
     // Cuts the line that begins at p and ends at its first '\n' (or pEnd)
     // by the line rule into text, nValues and the values kept.
-    CCsvCut Cut(const char *p, const char *pEnd);
+    sCsvCut Cut(const char *p, const char *pEnd);
     // No values (the line is not CSV, or none was cut).
     void ClearValues() { nValues = 0; }
 

@@ -11,7 +11,7 @@ void ReportLine(CImportHost *pHost, int nLine, std::string_view line, const char
 namespace {
 // The next line cut straight out of the reader's pending bytes; false when
 // they hold no whole line of at most CLineReader::kMaxLineLength bytes.
-bool CutPendingLine(CLineReader &reader, CCsvLine &line, CCsvCut &cut)
+bool CutPendingLine(CLineReader &reader, CCsvLine &line, sCsvCut &cut)
 {
     const std::string_view pending = reader.Pending();
     const char *const pEnd = pending.data() + pending.size();
@@ -32,7 +32,7 @@ void ReportNotCsv(CImportHost *pHost, int nLine, std::string_view line)
 
 eCsvLine ReadCsvLine(CLineReader &reader, CImportHost *pHost, CCsvLine &line)
 {
-    CCsvCut cut;
+    sCsvCut cut;
     bool bCut = CutPendingLine(reader, line, cut);
     while (!bCut && reader.ReadMore())
         bCut = CutPendingLine(reader, line, cut);

@@ -111,8 +111,8 @@ bool HasAvx2()
 }
 #endif
 
-using CutFn = CCsvCut (*)(const char *, const char *, std::string_view *, size_t);
-using CutLinesFn = size_t (*)(const char *, const char *, size_t, size_t, CCsvLineCut *, std::string_view *, size_t);
+using CutFn = sCsvCut (*)(const char *, const char *, std::string_view *, size_t);
+using CutLinesFn = size_t (*)(const char *, const char *, size_t, size_t, sCsvLineCut *, std::string_view *, size_t);
 
 struct CSplitPath
 {
@@ -166,17 +166,17 @@ bool UseSplitPath(eSplitPath path)
     return false;
 }
 
-CCsvCut CutCsvLine(const char *p, const char *pEnd, std::string_view *pKept, size_t nKeep)
+sCsvCut CutCsvLine(const char *p, const char *pEnd, std::string_view *pKept, size_t nKeep)
 {
     return g_inUse.pfnLine(p, pEnd, pKept, nKeep);
 }
 
-CCsvCut CutCsvText(std::string_view text, std::string_view *pKept, size_t nKeep)
+sCsvCut CutCsvText(std::string_view text, std::string_view *pKept, size_t nKeep)
 {
     return g_inUse.pfnText(text.data(), text.data() + text.size(), pKept, nKeep);
 }
 
-size_t CutCsvLines(const char *p, const char *pEnd, size_t nKeep, size_t nMaxLength, CCsvLineCut *pLines,
+size_t CutCsvLines(const char *p, const char *pEnd, size_t nKeep, size_t nMaxLength, sCsvLineCut *pLines,
                    std::string_view *pKept, size_t nMaxLines)
 {
     return g_inUse.pfnLines(p, pEnd, nKeep, nMaxLength, pLines, pKept, nMaxLines);

@@ -30,7 +30,7 @@ constexpr size_t kNoComma = size_t(-1);
 // One line cut by the line rule: trimmed of white space at both ends, cut
 // at commas, runs of commas counting as one separator, so that no value is
 // empty.
-struct CCsvCut
+struct sCsvCut
 {
     const char *pEnd;      // where the line ended: its '\n', or the end of the bytes
     std::string_view text; // the line trimmed
@@ -39,12 +39,12 @@ struct CCsvCut
 
 // The line that begins at p and ends at its first '\n', or at pEnd when
 // none comes. The first nKeep values go into pKept, as views into the line.
-CCsvCut CutCsvLine(const char *p, const char *pEnd, std::string_view *pKept, size_t nKeep);
+sCsvCut CutCsvLine(const char *p, const char *pEnd, std::string_view *pKept, size_t nKeep);
 // The same for a whole text taken as one line, line breaks and all.
-CCsvCut CutCsvText(std::string_view text, std::string_view *pKept, size_t nKeep);
+sCsvCut CutCsvText(std::string_view text, std::string_view *pKept, size_t nKeep);
 
 // One line of many cut by CutCsvLines.
-struct CCsvLineCut
+struct sCsvLineCut
 {
     const char *pEnd;      // its '\n'
     std::string_view text; // the line trimmed
@@ -55,7 +55,7 @@ struct CCsvLineCut
 // after nMaxLines lines, before a line longer than nMaxLength (its '\n' not
 // counted) and before one without its '\n' before pEnd. Returns how many
 // lines were cut.
-size_t CutCsvLines(const char *p, const char *pEnd, size_t nKeep, size_t nMaxLength, CCsvLineCut *pLines,
+size_t CutCsvLines(const char *p, const char *pEnd, size_t nKeep, size_t nMaxLength, sCsvLineCut *pLines,
                    std::string_view *pKept, size_t nMaxLines);
 
 #endif

@@ -17,7 +17,7 @@ namespace {
 constexpr int kProgressLines = 4096;
 
 // A line as the conversion takes it.
-struct CLineValues
+struct sLineValues
 {
     int nLine;
     std::string_view text;             // trimmed
@@ -48,7 +48,7 @@ public:
         : m_bLineNumbers(plan.bLineNumbers), m_bQuoted(plan.bQuoted)
     {
         std::vector<int> columns;
-        for (const CRecordPlan::CPiece &piece : plan.pieces) {
+        for (const CRecordPlan::sPiece &piece : plan.pieces) {
             m_steps.push_back({piece.nColumn, m_fixed.size(), piece.strAfter.size()});
             m_fixed += piece.strAfter;
             if (piece.nColumn >= 0)
@@ -66,14 +66,14 @@ public:
     }
 
     // The line's record, written into the writer's room.
-    void Write(CRecordsWriter &writer, const CLineValues &line)
+    void Write(CRecordsWriter &writer, const sLineValues &line)
     {
         if (m_bQuoted) {
             WriteQuoted(writer, line);
             return;
         }
         char *p = writer.Room(line.text.size() * m_nLineCopies + m_nFixedRoom);
-        for (const CStep &step : m_steps) {
+        for (const sStep &step : m_steps) {
             if (step.nColumn >= 0) {
                 const std::string_view value = line.pValues[step.nColumn];
                 p = Copy(p, value.data(), value.size());
@@ -91,7 +91,7 @@ public:
     }
 
 private:
-    struct CStep
+    struct sStep
     {
         int nColumn;
         size_t nAfter;
@@ -100,10 +100,10 @@ private:
 
     // The same, each value quoted as it needs: a plain loop, since values
     // of this format may hold anything.
-    void WriteQuoted(CRecordsWriter &writer, const CLineValues &line)
+    void WriteQuoted(CRecordsWriter &writer, const sLineValues &line)
     {
         m_record.clear();
-        for (const CStep &step : m_steps) {
+        for (const sStep &step : m_steps) {
             if (step.nColumn >= 0) {
                 AppendQuotedValue(m_record, line.pValues[step.nColumn]);
                 m_record.push_back(',');
@@ -121,7 +121,7 @@ private:
         writer.Commit(p);
     }
 
-    std::vector<CStep> m_steps;
+    std::vector<sStep> m_steps;
     std::string m_fixed; // the constants of every step, then padding
     size_t m_nFixedRoom = 0;
     size_t m_nLineCopies = 1;
@@ -161,7 +161,7 @@ void CRecordPlan::AddConstant(const CString &value)
     after.push_back(',');
 }
 
-CRecordPlan PlanFieldRecords(const CConversionInput &input)
+CRecordPlan PlanFieldRecords(const sConversionInput &input)
 {
     CRecordPlan plan;
     plan.nExpected = input.arrFields.size();
@@ -193,7 +193,7 @@ CRecordPlan PlanFieldRecords(const CConversionInput &input)
     return plan;
 }
 
-void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_view line)
+void RememberSkippedLine(sConversionBookkeeping &keep, int nLine, std::string_view line)
 {
     keep.arrErrorLines.Add(nLine);
     keep.strErrors.append(line).push_back('\n');
@@ -204,7 +204,7 @@ namespace {
 class CLineConverter
 {
 public:
-    CLineConverter(const CRecordPlan &plan, CLineReader &reader, CImportHost *pHost, CConversionBookkeeping &keep,
+    CLineConverter(const CRecordPlan &plan, CLineReader &reader, CImportHost *pHost, sConversionBookkeeping &keep,
                    CString &records, const ConversionProgress &progress)
         : m_plan(plan), m_reader(reader), m_pHost(pHost), m_keep(keep), m_writer(records), m_maker(plan),
           m_progress(progress)
@@ -229,7 +229,7 @@ public:
         RememberSkippedLine(m_keep, nLine, SkippedText(text, &text, 1));
     }
     // A CSV line; false when the conversion is abandoned, the user told why.
-    bool Take(const CLineValues &line)
+    bool Take(const sLineValues &line)
     {
         if (const char *pszShort = ShortLineReport(m_plan, line.nValues)) {
             ReportLine(m_pHost, line.nLine, line.text, pszShort);
@@ -272,7 +272,7 @@ private:
     const CRecordPlan &m_plan;
     CLineReader &m_reader;
     CImportHost *m_pHost;
-    CConversionBookkeeping &m_keep;
+    sConversionBookkeeping &m_keep;
     CRecordsWriter m_writer;
     CRecordMaker m_maker;
     const ConversionProgress &m_progress;
@@ -310,7 +310,7 @@ eConversion ConvertQuotedRecords(CLineReader &reader, const CRecordPlan &plan, C
 }
 
 eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CImportHost *pHost,
-                               CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
+                               sConversionBookkeeping &keep, CString &records, const ConversionProgress &progress)
 {
     CLineConverter converter(plan, reader, pHost, keep, records, progress);
     if (plan.bQuoted)
@@ -330,7 +330,7 @@ eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CIm
     // they do not take (the buffer's last, partial line, a line too long,
     // the end of the file, a read error) is read line by line.
     const size_t nBatch = std::max<size_t>(1, kBatchValues / std::max<size_t>(1, line.nKeep));
-    std::vector<CCsvLineCut> cuts(nBatch);
+    std::vector<sCsvLineCut> cuts(nBatch);
     std::vector<std::string_view> kept(nBatch * line.nKeep);
     for (;;) {
         const std::string_view pending = reader.Pending();
@@ -338,7 +338,7 @@ eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CIm
                                         CLineReader::kMaxLineLength, cuts.data(), kept.data(), nBatch);
         const char *p = pending.data();
         for (size_t i = 0; i < nCut; ++i) {
-            const CCsvLineCut &cut = cuts[i];
+            const sCsvLineCut &cut = cuts[i];
             reader.Consume(size_t(cut.pEnd - p) + 1);
             p = cut.pEnd + 1;
             converter.Read(++line.nLine);

@@ -20,12 +20,12 @@ struct CRecordPlan
 {
     // A value of the line followed by "," (no column: none), then fixed
     // text: the constants that follow it, each followed by ",".
-    struct CPiece
+    struct sPiece
     {
         int nColumn = -1;
         CString strAfter;
     };
-    std::vector<CPiece> pieces;
+    std::vector<sPiece> pieces;
     // Fewer values make a line short (skipped), more are reported.
     size_t nExpected = 0;
     // The rightmost column a record takes: a line that does not reach it is
@@ -49,7 +49,7 @@ struct CRecordPlan
 // What the Template dialog's conversion reads: the field of each file
 // column, the constant rows (field name, value) and the fields in record
 // order.
-struct CConversionInput
+struct sConversionInput
 {
     const CStringArray &arrColumnFields;
     const CReportRows &lstConstants;
@@ -62,14 +62,14 @@ struct CConversionInput
 // Each field in order from the first column that names it, else from the
 // first constant row of its name, else left out; a line should hold a value
 // per field.
-CRecordPlan PlanFieldRecords(const CConversionInput &input);
+CRecordPlan PlanFieldRecords(const sConversionInput &input);
 
 // What it keeps for the validation run: the skipped lines, their texts (one
 // per line), and the number of the last converted line (left alone when no
 // line converts). Where not every line up to it is a record or skipped (a
 // header line, a quoted record over several lines, blank lines of the
 // quoted format), pRecordLines receives the line of each record.
-struct CConversionBookkeeping
+struct sConversionBookkeeping
 {
     CString &strErrors;
     CArray<int> &arrErrorLines;
@@ -78,7 +78,7 @@ struct CConversionBookkeeping
 };
 
 // A skipped line, kept for the validation run.
-void RememberSkippedLine(CConversionBookkeeping &keep, int nLine, std::string_view line);
+void RememberSkippedLine(sConversionBookkeeping &keep, int nLine, std::string_view line);
 
 // Bytes read so far and the file's size, every few thousand lines.
 using ConversionProgress = std::function<void(long long bytesRead, long long fileSize)>;
@@ -95,6 +95,6 @@ enum class eConversion
 // report per line: a short line, or one too long to read, is skipped and
 // kept for the validation run; a longer line is converted.
 eConversion ConvertRecordLines(CLineReader &reader, const CRecordPlan &plan, CImportHost *pHost,
-                               CConversionBookkeeping &keep, CString &records, const ConversionProgress &progress = {});
+                               sConversionBookkeeping &keep, CString &records, const ConversionProgress &progress = {});
 
 #endif

@@ -4,6 +4,7 @@
 #ifndef TARNIW_FILEVALUES_VALIDATIONRUN_H
 #define TARNIW_FILEVALUES_VALIDATIONRUN_H
 
+#include "filevalues/core/CsvLine.h"
 #include "tarniw/TarnTypes.h"
 
 #include <cstdint>

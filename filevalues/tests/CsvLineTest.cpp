@@ -102,7 +102,7 @@ TEST(SplitCsvLine, EveryPathCutsTheSameValues)
                 const std::string lines = line + "\n" + line + ",x";
                 CCsvLine read;
                 read.nKeep = nKeep;
-                const CCsvCut cut = read.Cut(lines.data(), lines.data() + lines.size());
+                const sCsvCut cut = read.Cut(lines.data(), lines.data() + lines.size());
                 EXPECT_EQ(cut.pEnd, lines.data() + lines.find('\n')) << shape.name << ", length " << n;
                 EXPECT_EQ(cut.nValues, bCsv ? expected.size() : kNoComma) << shape.name << ", length " << n;
                 EXPECT_EQ(read.text, TrimCsvLine(line)) << shape.name << ", length " << n;
@@ -130,7 +130,7 @@ TEST(CutCsvLines, ManyLinesAsOneAtATime)
     for (const eSplitPath path : SplitPathsAvailable()) {
         ASSERT_TRUE(UseSplitPath(path));
         constexpr size_t kKeep = 3;
-        std::vector<CCsvLineCut> lines(1000);
+        std::vector<sCsvLineCut> lines(1000);
         std::vector<std::string_view> kept(lines.size() * kKeep);
         const char *const pEnd = text.data() + text.size();
         const size_t nLines = CutCsvLines(text.data(), pEnd, kKeep, 60, lines.data(), kept.data(), lines.size());
@@ -138,7 +138,7 @@ TEST(CutCsvLines, ManyLinesAsOneAtATime)
         size_t nExpected = 0;
         for (;; ++nExpected) {
             std::string_view one[kKeep];
-            const CCsvCut cut = CutCsvLine(p, pEnd, one, kKeep);
+            const sCsvCut cut = CutCsvLine(p, pEnd, one, kKeep);
             if (cut.pEnd == pEnd || cut.pEnd - p > 60)
                 break;
             ASSERT_LT(nExpected, nLines) << int(path);

@@ -126,11 +126,11 @@ TEST(QuotedCsv, ValuesTravelWholeToTheHost)
     const CStringArray fields{"Note", "Name", "City", "Kind"};
     CReportRows constants;
     constants.SetItemText(constants.InsertItem(0, "Kind"), 1, "a,b");
-    const CConversionInput input{{"Name", "City", "Note", ""}, constants, fields, true, true, true};
+    const sConversionInput input{{"Name", "City", "Note", ""}, constants, fields, true, true, true};
     CString errors, records;
     CArray<int> errorLines, recordLines;
     int nLastLine = 0;
-    CConversionBookkeeping keep{errors, errorLines, nLastLine, &recordLines};
+    sConversionBookkeeping keep{errors, errorLines, nLastLine, &recordLines};
     ASSERT_EQ(ConvertRecordLines(reader, PlanFieldRecords(input), &host, keep, records), eConversion::Converted);
     EXPECT_EQ(host.m_calls, Lines{"error 5: File Values are lesser than the Field Values: short"});
 

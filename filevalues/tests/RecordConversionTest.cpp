@@ -31,11 +31,11 @@ void RunCase(const Case &c)
     CString errors;
     CArray<int> errorLines;
     int nLastLine = -1;
-    CConversionBookkeeping keep{errors, errorLines, nLastLine};
+    sConversionBookkeeping keep{errors, errorLines, nLastLine};
     CLineReader reader;
     ASSERT_TRUE(reader.Open(base.Write("in.csv", c.file)));
     CString records = "stale";
-    const CConversionInput input{c.columnFields, constants, c.fields, c.bWithLineNumbers};
+    const sConversionInput input{c.columnFields, constants, c.fields, c.bWithLineNumbers};
     const bool bConverted =
         ConvertRecordLines(reader, PlanFieldRecords(input), &host, keep, records) == eConversion::Converted;
     EXPECT_EQ(records, c.records) << c.name;

@@ -4,28 +4,26 @@
 // the host, field by field, and hides the dialog; Cancel only hides it.
 //
 // One object for the module (theValidationDlg), a plain object until the
-// first run creates its window; later runs only refill and show it. The
-// dialog owns the copies of the lines that the list rows point at.
+// first run creates its window (CValidationDialog); later runs only refill
+// and show it. It owns the copies of the lines that the list rows point at.
 #ifndef TARNIW_FILEVALUES_CVALIDATIONDLG_H
 #define TARNIW_FILEVALUES_CVALIDATIONDLG_H
 
-#include "filevalues/core/ValidationRows.h"
 #include "filevalues/core/ValidationRun.h"
-#include "filterlist/ui/CFilterListCtrl.h"
-#include "listctrl/ui/CControlPos.h"
+#include "filevalues/ui/CValidationDialog.h"
 
-#include <QDialog>
-#include <QLabel>
 #include <QPointer>
 
-class CValidationDlg : public QObject
-{
-    Q_OBJECT
-public:
-    static constexpr int kColumnWidth = 100;
+#include <cstdint>
+#include <vector>
 
+class CValidationDlg
+{
+public:
     CValidationDlg();
-    ~CValidationDlg() override;
+    ~CValidationDlg();
+    CValidationDlg(const CValidationDlg &) = delete;
+    CValidationDlg &operator=(const CValidationDlg &) = delete;
 
     // Takes over a run's columns, rows and counts and takes the host,
     // creates the window on first use (columns that differ from the last
@@ -33,8 +31,8 @@ public:
     // centred on the screen.
     void ShowResult(sValidationResult &&result, CImportHost *pHost);
 
-    // Creates the window (dialog 5000, no parent) and initialises it;
-    // FALSE when there is no Qt application to show it in.
+    // Creates the window with m_arrColumns' columns; FALSE when there is no
+    // Qt application to show it in.
     BOOL Create();
     // Rows and count labels from m_strRows and the counts. The rows point
     // into m_strRows, the dialog's own copy of the lines; where the lines
@@ -44,8 +42,8 @@ public:
     // refused one.
     void OnContinue();
 
-    QDialog *GetWindow() const { return m_pWnd; }
-    CFilterListCtrl *ResultList() const { return m_lstResults; }
+    CValidationDialog *GetWindow() const { return m_pWnd; }
+    CFilterListCtrl *ResultList() const { return m_pWnd ? m_pWnd->ResultList() : nullptr; }
 
     CImportHost *m_pHost = nullptr;
     CStringArray m_arrColumns;
@@ -55,24 +53,8 @@ public:
     int m_nValid = 0;
     int m_nError = 0;
 
-protected:
-    bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
-
 private:
-    void CreateControls();
-    // The list's column definitions from m_arrColumns.
-    void SetColumnDefinitions();
-    void OnInitDialog();
-    // Room for the count labels' texts, however large the numbers.
-    void LayOutCountLabels();
-    void CenterWindow();
-
-    QPointer<QDialog> m_pWnd;
-    QPointer<CFilterListCtrl> m_lstResults;
-    CControlPos m_resizer;
-    QPointer<QLabel> m_stTotal;
-    QPointer<QLabel> m_stValid;
-    QPointer<QLabel> m_stError;
+    QPointer<CValidationDialog> m_pWnd;
 };
 
 #endif

@@ -15,7 +15,7 @@
 namespace {
 
 template <class... Args, class... Values>
-void Notify(IFilterRowsObserver *pObserver, void (IFilterRowsObserver::*fn)(Args...), Values... values)
+void Notify(IRowsObserver *pObserver, void (IRowsObserver::*fn)(Args...), Values... values)
 {
     if (pObserver)
         (pObserver->*fn)(values...);
@@ -251,16 +251,16 @@ int CFilterRows::InsertItem(int nPos)
         throw CInvalidArgException();
 
     if (nPos == 0 || nPos >= n) {
-        Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeInserted, m_nVisible);
+        Notify(m_pObserver, &IRowsObserver::RowAboutToBeInserted, m_nVisible);
         m_aData.push_back(0);
         m_aVisible.Add(n);
         ++m_nVisible;
-        Notify(m_pObserver, &IFilterRowsObserver::RowInserted, m_nVisible - 1);
+        Notify(m_pObserver, &IRowsObserver::RowInserted, m_nVisible - 1);
         return n;
     }
 
     // A row in the middle: shown rows at or after it move up by one.
-    Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeInserted, nPos);
+    Notify(m_pObserver, &IRowsObserver::RowAboutToBeInserted, nPos);
     m_aData.insert(m_aData.begin() + nPos, 0);
     if (size_t(nPos) < m_aChecked.size())
         m_aChecked.insert(m_aChecked.begin() + nPos, false);
@@ -270,7 +270,7 @@ int CFilterRows::InsertItem(int nPos)
     }
     m_aVisible.InsertAt(nPos, nPos);
     ++m_nVisible;
-    Notify(m_pObserver, &IFilterRowsObserver::RowInserted, nPos);
+    Notify(m_pObserver, &IRowsObserver::RowInserted, nPos);
     return nPos;
 }
 
@@ -294,13 +294,13 @@ BOOL CFilterRows::SetItemData(int nPos, std::uintptr_t dwData)
     m_aData[size_t(nRow)] = dwData;
 
     if (RowPassesFilters(dwData)) {
-        Notify(m_pObserver, &IFilterRowsObserver::RowChanged, nShown);
+        Notify(m_pObserver, &IRowsObserver::RowChanged, nShown, -1);
         return TRUE;
     }
-    Notify(m_pObserver, &IFilterRowsObserver::RowAboutToBeRemoved, nShown);
+    Notify(m_pObserver, &IRowsObserver::RowAboutToBeRemoved, nShown);
     m_aVisible.RemoveAt(nShown);
     --m_nVisible;
-    Notify(m_pObserver, &IFilterRowsObserver::RowRemoved, nShown);
+    Notify(m_pObserver, &IRowsObserver::RowRemoved, nShown);
     return FALSE;
 }
 
@@ -342,7 +342,7 @@ BOOL CFilterRows::SetCheck(int nPos, BOOL bCheck)
     if (m_aChecked.size() < m_aData.size())
         m_aChecked.resize(m_aData.size());
     m_aChecked[size_t(nRow)] = bCheck != FALSE;
-    Notify(m_pObserver, &IFilterRowsObserver::RowChanged, nPos);
+    Notify(m_pObserver, &IRowsObserver::RowChanged, nPos, -1);
     return TRUE;
 }
 
@@ -396,13 +396,13 @@ void CFilterRows::ApplyFilters(const CStringArray &aFilterTexts)
     // A filter on a column that was never built tests the text of the
     // filter before it in the row, as the cell text is carried along. Each
     // filter knows before the run whether it asks for texts.
-    struct CFilter
+    struct sFilter
     {
         int nDef;
         bool bFetch;
         const CFilterPattern *pPattern;
     };
-    std::vector<CFilter> aFilters;
+    std::vector<sFilter> aFilters;
     const int nDefs = ColumnDefinitionCount();
     for (size_t i = 0; i < m_aFilterCols.size(); ++i)
         aFilters.push_back({m_aFilterCols[i], m_aFilterCols[i] <= nDefs - 1, &m_aFilterPatterns[i]});
@@ -545,10 +545,10 @@ int CFilterRows::ColumnDefinitionCount() const
 
 void CFilterRows::BeginReset()
 {
-    Notify(m_pObserver, &IFilterRowsObserver::RowsAboutToReset);
+    Notify(m_pObserver, &IRowsObserver::RowsAboutToReset);
 }
 
 void CFilterRows::EndReset()
 {
-    Notify(m_pObserver, &IFilterRowsObserver::RowsReset);
+    Notify(m_pObserver, &IRowsObserver::RowsReset);
 }

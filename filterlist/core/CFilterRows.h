@@ -5,6 +5,7 @@
 #ifndef TARNIW_FILTERLIST_CFILTERROWS_H
 #define TARNIW_FILTERLIST_CFILTERROWS_H
 
+#include "filterlist/core/IRowsObserver.h"
 #include "filterlist/core/MatchFilter.h"
 #include "tarniw/TarnTypes.h"
 
@@ -43,22 +44,6 @@ protected:
     ~IFilterColumnLayout() = default;
 };
 
-// Positions are display positions, i.e. indices into the shown rows.
-class IFilterRowsObserver
-{
-public:
-    virtual void RowsAboutToReset() = 0;
-    virtual void RowsReset() = 0;
-    virtual void RowAboutToBeInserted(int nPos) = 0;
-    virtual void RowInserted(int nPos) = 0;
-    virtual void RowAboutToBeRemoved(int nPos) = 0;
-    virtual void RowRemoved(int nPos) = 0;
-    virtual void RowChanged(int nPos) = 0;
-
-protected:
-    ~IFilterRowsObserver() = default;
-};
-
 // Sort state of the list, shared with the common list's own column click.
 struct sSortState
 {
@@ -83,7 +68,8 @@ public:
     FilterDataDescriptor DataDescriptor() const { return m_pfnDescriptor; }
     void SetCellView(FilterCellView pfn) { m_pfnCellView = pfn; }
     void SetColumnLayout(const IFilterColumnLayout *pLayout) { m_pLayout = pLayout; }
-    void SetObserver(IFilterRowsObserver *pObserver) { m_pObserver = pObserver; }
+    // The observer hears of the shown rows, at their display positions.
+    void SetObserver(IRowsObserver *pObserver) { m_pObserver = pObserver; }
 
     // Adds an empty row, shown until its data is set. Position 0 or past the
     // end appends. Returns the row index, or 0 without descriptor or after a
@@ -161,7 +147,7 @@ private:
     FilterDataDescriptor m_pfnDescriptor = nullptr;
     FilterCellView m_pfnCellView = nullptr;
     const IFilterColumnLayout *m_pLayout = nullptr;
-    IFilterRowsObserver *m_pObserver = nullptr;
+    IRowsObserver *m_pObserver = nullptr;
 };
 
 #endif

@@ -22,7 +22,7 @@ BOOL CReportRows::SetItemText(int nItem, int nSubItem, const CString &strText)
         return FALSE;
     m_rows[size_t(nItem)][size_t(nSubItem)] = strText;
     if (m_pObserver)
-        m_pObserver->CellChanged(nItem, nSubItem);
+        m_pObserver->RowChanged(nItem, nSubItem);
     return TRUE;
 }
 

@@ -4,22 +4,10 @@
 #ifndef TARNIW_FILTERLIST_CREPORTROWS_H
 #define TARNIW_FILTERLIST_CREPORTROWS_H
 
+#include "filterlist/core/IRowsObserver.h"
 #include "tarniw/TarnTypes.h"
 
 #include <vector>
-
-class IReportRowsObserver
-{
-public:
-    virtual ~IReportRowsObserver() = default;
-    virtual void RowsAboutToReset() = 0;
-    virtual void RowsReset() = 0;
-    virtual void RowAboutToBeInserted(int nItem) = 0;
-    virtual void RowInserted(int nItem) = 0;
-    virtual void RowAboutToBeRemoved(int nItem) = 0;
-    virtual void RowRemoved(int nItem) = 0;
-    virtual void CellChanged(int nItem, int nSubItem) = 0;
-};
 
 class CReportRows
 {
@@ -40,7 +28,7 @@ public:
     BOOL DeleteItem(int nItem);
     BOOL DeleteAllItems();
 
-    void SetObserver(IReportRowsObserver *pObserver) { m_pObserver = pObserver; }
+    void SetObserver(IRowsObserver *pObserver) { m_pObserver = pObserver; }
 
 private:
     bool IsCell(int nItem, int nSubItem) const
@@ -50,7 +38,7 @@ private:
 
     int m_nColumns;
     std::vector<std::vector<CString>> m_rows;
-    IReportRowsObserver *m_pObserver = nullptr;
+    IRowsObserver *m_pObserver = nullptr;
 };
 
 #endif

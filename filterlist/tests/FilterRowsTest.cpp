@@ -233,7 +233,7 @@ TEST(FilterSort, AColumnWithoutDefinitionCannotSortFirst)
     EXPECT_EQ(t.Shown(), "a b");
 }
 
-struct CRecorder : IFilterRowsObserver
+struct CRecorder : IRowsObserver
 {
     void RowsAboutToReset() override { log += "R("; }
     void RowsReset() override { log += ")"; }
@@ -241,7 +241,7 @@ struct CRecorder : IFilterRowsObserver
     void RowInserted(int n) override { log += "I" + std::to_string(n); }
     void RowAboutToBeRemoved(int n) override { log += "d" + std::to_string(n); }
     void RowRemoved(int n) override { log += "D" + std::to_string(n); }
-    void RowChanged(int n) override { log += "C" + std::to_string(n); }
+    void RowChanged(int n, int) override { log += "C" + std::to_string(n); }
     std::string log;
 };
 

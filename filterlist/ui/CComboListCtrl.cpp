@@ -5,6 +5,7 @@
 #include "filterlist/ui/CInPlaceCombo.h"
 #include "filterlist/ui/CInPlaceEdit.h"
 #include "platform/core/Prompts.h"
+#include "platform/core/UserAction.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -97,11 +98,8 @@ void CComboListCtrl::mousePressEvent(QMouseEvent *pEvent)
     // Taking the result of the ended edit, the owner may have removed rows.
     if (nItem >= m_pModel->rowCount())
         return;
-    try {
-        EditCell(nItem, nSubItem);
-    } catch (const CInvalidArgException &) {
-        // The owner failed on a bad index: the click is abandoned.
-    }
+    // The owner may fail on a bad index: the click is abandoned then.
+    RunUserAction([&] { EditCell(nItem, nSubItem); });
 }
 
 void CComboListCtrl::mouseMoveEvent(QMouseEvent *pEvent)
@@ -144,13 +142,9 @@ bool CComboListCtrl::viewportEvent(QEvent *pEvent)
 {
     if (pEvent->type() != CEndLabelEditEvent::EventType())
         return QTableView::viewportEvent(pEvent);
-    if (m_pNotifyWnd) {
-        try {
-            m_pNotifyWnd->OnCellEditDone(m_nId, static_cast<CEndLabelEditEvent *>(pEvent)->Info());
-        } catch (const CInvalidArgException &) {
-            // The owner failed on a bad index: nothing is stored.
-        }
-    }
+    // The owner may fail on a bad index: nothing is stored then.
+    if (m_pNotifyWnd)
+        RunUserAction([&] { m_pNotifyWnd->OnCellEditDone(m_nId, static_cast<CEndLabelEditEvent *>(pEvent)->Info()); });
     return true;
 }
 

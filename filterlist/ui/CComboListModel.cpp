@@ -3,7 +3,7 @@
 #include "platform/ui/DisplayText.h"
 
 CComboListModel::CComboListModel(CReportRows &rows, QObject *pParent)
-    : QAbstractTableModel(pParent)
+    : CRowsForwardingModel(pParent)
     , m_rows(rows)
 {
     m_rows.SetObserver(this);
@@ -58,43 +58,5 @@ QVariant CComboListModel::headerData(int section, Qt::Orientation orientation, i
         return (m_columns.at(section).alignment | Qt::AlignVCenter).toInt();
     default:
         return QVariant();
-    }
-}
-
-void CComboListModel::RowsAboutToReset()
-{
-    beginResetModel();
-}
-
-void CComboListModel::RowsReset()
-{
-    endResetModel();
-}
-
-void CComboListModel::RowAboutToBeInserted(int nItem)
-{
-    beginInsertRows(QModelIndex(), nItem, nItem);
-}
-
-void CComboListModel::RowInserted(int)
-{
-    endInsertRows();
-}
-
-void CComboListModel::RowAboutToBeRemoved(int nItem)
-{
-    beginRemoveRows(QModelIndex(), nItem, nItem);
-}
-
-void CComboListModel::RowRemoved(int)
-{
-    endRemoveRows();
-}
-
-void CComboListModel::CellChanged(int nItem, int nSubItem)
-{
-    if (nSubItem < columnCount()) {
-        const QModelIndex cell = index(nItem, nSubItem);
-        Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
     }
 }

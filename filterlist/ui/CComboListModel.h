@@ -5,11 +5,12 @@
 #define TARNIW_FILTERLIST_CCOMBOLISTMODEL_H
 
 #include "filterlist/core/CReportRows.h"
+#include "filterlist/ui/CRowsForwardingModel.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 
-class CComboListModel : public QAbstractTableModel, public IReportRowsObserver
+class CComboListModel : public CRowsForwardingModel<QAbstractTableModel>
 {
     Q_OBJECT
 
@@ -27,14 +28,6 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
-    void RowsAboutToReset() override;
-    void RowsReset() override;
-    void RowAboutToBeInserted(int nItem) override;
-    void RowInserted(int nItem) override;
-    void RowAboutToBeRemoved(int nItem) override;
-    void RowRemoved(int nItem) override;
-    void CellChanged(int nItem, int nSubItem) override;
 
 private:
     struct Column

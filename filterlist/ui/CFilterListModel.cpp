@@ -1,7 +1,7 @@
 #include "filterlist/ui/CFilterListModel.h"
 
 CFilterListModel::CFilterListModel(CFilterRows &rows, QObject *parent)
-    : CListModel(parent)
+    : CRowsForwardingModel(parent)
     , m_rows(rows)
 {
     m_rows.SetObserver(this);
@@ -44,40 +44,4 @@ int CFilterListModel::rowCount(const QModelIndex &parent) const
 CString CFilterListModel::CellText(int nRow, int nCol) const
 {
     return m_bOwnerData ? m_rows.GetItemText(nRow, nCol) : CListModel::CellText(nRow, nCol);
-}
-
-void CFilterListModel::RowsAboutToReset()
-{
-    beginResetModel();
-}
-
-void CFilterListModel::RowsReset()
-{
-    endResetModel();
-}
-
-void CFilterListModel::RowAboutToBeInserted(int nPos)
-{
-    beginInsertRows(QModelIndex(), nPos, nPos);
-}
-
-void CFilterListModel::RowInserted(int)
-{
-    endInsertRows();
-}
-
-void CFilterListModel::RowAboutToBeRemoved(int nPos)
-{
-    beginRemoveRows(QModelIndex(), nPos, nPos);
-}
-
-void CFilterListModel::RowRemoved(int)
-{
-    endRemoveRows();
-}
-
-void CFilterListModel::RowChanged(int nPos)
-{
-    if (columnCount() > 0)
-        emit dataChanged(index(nPos, 0), index(nPos, columnCount() - 1));
 }

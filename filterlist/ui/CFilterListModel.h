@@ -6,11 +6,12 @@
 #define TARNIW_FILTERLIST_CFILTERLISTMODEL_H
 
 #include "filterlist/core/CFilterRows.h"
+#include "filterlist/ui/CRowsForwardingModel.h"
 #include "listctrl/ui/CListModel.h"
 
 #include <functional>
 
-class CFilterListModel : public CListModel, public IFilterRowsObserver
+class CFilterListModel : public CRowsForwardingModel<CListModel>
 {
     Q_OBJECT
 public:
@@ -27,14 +28,6 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     CString CellText(int nRow, int nCol) const override;
-
-    void RowsAboutToReset() override;
-    void RowsReset() override;
-    void RowAboutToBeInserted(int nPos) override;
-    void RowInserted(int nPos) override;
-    void RowAboutToBeRemoved(int nPos) override;
-    void RowRemoved(int nPos) override;
-    void RowChanged(int nPos) override;
 
 private:
     CFilterRows &m_rows;

@@ -1,17 +1,13 @@
 #include "filterlist/ui/CReposition.h"
 
 #include "filterlist/ui/CDragDropListCtrl.h"
+#include "filterlist/ui/CRepositionDialog.h"
 #include "listctrl/ui/CCommonListCtrl.h"
-#include "resources/ui/DlgCtrlId.h"
 #include "platform/core/Prompts.h"
+#include "platform/core/UserAction.h"
 #include "platform/ui/DisplayText.h"
-#include "resources/core/Resource.h"
-#include "resources/ui/DlgLayout.h"
 
 #include <QCoreApplication>
-#include <QDialog>
-#include <QGroupBox>
-#include <QPushButton>
 
 #include <algorithm>
 
@@ -85,30 +81,6 @@ CString FormatMessage(const char *pszFormat, const CString &strName)
     return strMsg;
 }
 
-template <class T>
-T *AddControl(QDialog *pDlg, T *pWidget, int nID)
-{
-    ::SetDlgCtrlID(pWidget, nID);
-    pWidget->setParent(pDlg);
-    return pWidget;
-}
-
-// Group box captions are drawn blue.
-QGroupBox *AddGroup(QDialog *pDlg, const char *pszTitle, int nID)
-{
-    auto *pGroup = AddControl(pDlg, new QGroupBox(QString::fromLatin1(pszTitle)), nID);
-    QPalette pal = pGroup->palette();
-    pal.setColor(QPalette::WindowText, Qt::blue);
-    pal.setColor(QPalette::Text, Qt::blue);
-    pGroup->setPalette(pal);
-    return pGroup;
-}
-
-QPushButton *AddButton(QDialog *pDlg, const char *pszText, int nID)
-{
-    return AddControl(pDlg, new QPushButton(QString::fromLatin1(pszText)), nID);
-}
-
 } // namespace
 
 CReposition::CReposition()
@@ -137,25 +109,12 @@ void CReposition::Open(CCommonListCtrl *pList)
 
 void CReposition::Create(QWidget *pParent)
 {
-    m_pDlg = new QDialog(pParent);
-    // Created in the template's order, which is also the tab order; the
-    // boxes lie above their group boxes.
-    AddGroup(m_pDlg, "Hidden columns", IDC_HIDDEN_GROUP);
-    m_lstHidden = AddControl(m_pDlg, new CDragDropListCtrl, IDC_HIDDEN_LIST);
-    QPushButton *pToVisible = AddButton(m_pDlg, ">", IDC_TO_VISIBLE);
-    QPushButton *pToHidden = AddButton(m_pDlg, "<", IDC_TO_HIDDEN);
-    AddGroup(m_pDlg, "Visible Columns", IDC_VISIBLE_GROUP);
-    m_lstVisible = AddControl(m_pDlg, new CDragDropListCtrl, IDC_VISIBLE_LIST);
-    QPushButton *pSave = AddButton(m_pDlg, "Save", IDC_REPOSITION_SAVE);
-    QPushButton *pCancel = AddButton(m_pDlg, "Cancel", IDCANCEL);
-    ApplyDlgTemplate(m_pDlg, GetDlgTemplate(IDD_REPOSITION));
-
-    QObject::connect(pToVisible, &QPushButton::clicked, m_pDlg, [this] { OnToVisible(); });
-    QObject::connect(pToHidden, &QPushButton::clicked, m_pDlg, [this] { OnToHidden(); });
-    QObject::connect(pSave, &QPushButton::clicked, m_pDlg, [this] { OnSave(); });
-    QObject::connect(pCancel, &QPushButton::clicked, m_pDlg, &QDialog::reject);
-    QObject::connect(m_lstHidden, &QListWidget::doubleClicked, m_pDlg, [this] { OnDblClkHidden(); });
-    QObject::connect(m_lstVisible, &QListWidget::doubleClicked, m_pDlg, [this] { OnDblClkVisible(); });
+    m_pDlg = new CRepositionDialog(pParent);
+    QObject::connect(m_pDlg, &CRepositionDialog::toVisibleClicked, m_pDlg, [this] { OnToVisible(); });
+    QObject::connect(m_pDlg, &CRepositionDialog::toHiddenClicked, m_pDlg, [this] { OnToHidden(); });
+    QObject::connect(m_pDlg, &CRepositionDialog::saveClicked, m_pDlg, [this] { OnSave(); });
+    QObject::connect(m_pDlg, &CRepositionDialog::hiddenDoubleClicked, m_pDlg, [this] { OnDblClkHidden(); });
+    QObject::connect(m_pDlg, &CRepositionDialog::visibleDoubleClicked, m_pDlg, [this] { OnDblClkVisible(); });
 }
 
 // The window stays a child of the list that opened it last, and lets go of
@@ -187,93 +146,91 @@ void CReposition::LoadFromList(CCommonListCtrl *pList)
                            pList->GetColumnOrder(c)});
     sColumnLists lists = LoadColumnLists(pList->m_aColInfo, aHeader);
     m_mapColInfo = std::move(lists.mapColInfo);
-    FillBox(*m_lstHidden, lists.aHidden);
-    FillBox(*m_lstVisible, lists.aVisible);
+    FillBox(*HiddenBox(), lists.aHidden);
+    FillBox(*VisibleBox(), lists.aVisible);
 }
 
 void CReposition::OnToVisible()
 {
-    const CStringArray aMoved = SelectedItems(*m_lstHidden);
+    const CStringArray aMoved = SelectedItems(*HiddenBox());
     for (const CString &strName : aMoved)
-        InsertString(*m_lstVisible, -1, strName);
+        InsertString(*VisibleBox(), -1, strName);
     for (const CString &strName : aMoved)
-        DeleteString(*m_lstHidden, FindString(*m_lstHidden, strName));
+        DeleteString(*HiddenBox(), FindString(*HiddenBox(), strName));
 }
 
 void CReposition::OnToHidden()
 {
     CStringArray aMoved;
-    for (const CString &strName : SelectedItems(*m_lstVisible)) {
+    for (const CString &strName : SelectedItems(*VisibleBox())) {
         if (IsFixed(strName)) {
             AfxMessageBox(FormatMessage("Can not hide %s", strName));
-            // The message box runs the event loop; the list may have gone.
-            if (!m_lstVisible)
+            // The message box runs the event loop; the window may have gone.
+            if (!m_pDlg)
                 return;
             continue;
         }
-        AddSorted(*m_lstHidden, strName);
+        AddSorted(*HiddenBox(), strName);
         aMoved.Add(strName);
     }
     for (const CString &strName : aMoved)
-        DeleteString(*m_lstVisible, FindString(*m_lstVisible, strName));
+        DeleteString(*VisibleBox(), FindString(*VisibleBox(), strName));
 }
 
 void CReposition::OnDblClkHidden()
 {
-    const int i = m_lstHidden->currentRow();
+    const int i = HiddenBox()->currentRow();
     if (i < 0)
         return;
-    const CString strName = ItemText(*m_lstHidden, i);
-    DeleteString(*m_lstHidden, i);
-    InsertString(*m_lstVisible, -1, strName);
+    const CString strName = ItemText(*HiddenBox(), i);
+    DeleteString(*HiddenBox(), i);
+    InsertString(*VisibleBox(), -1, strName);
 }
 
 void CReposition::OnDblClkVisible()
 {
-    const int i = m_lstVisible->currentRow();
+    const int i = VisibleBox()->currentRow();
     if (i < 0)
         return;
-    const CString strName = ItemText(*m_lstVisible, i);
+    const CString strName = ItemText(*VisibleBox(), i);
     if (IsFixed(strName)) {
         AfxMessageBox(FormatMessage("Cant not Hide %s", strName));
         return;
     }
-    DeleteString(*m_lstVisible, i);
-    AddSorted(*m_lstHidden, strName);
+    DeleteString(*VisibleBox(), i);
+    AddSorted(*HiddenBox(), strName);
 }
 
 void CReposition::OnSave()
 {
-    if (m_pList) {
-        try {
-            CArray<int> aDefs;
-            CArray<int> aWidths;
-            BuildRepositionLayout(Items(*m_lstVisible), m_pList->m_mapColIndex, m_mapColInfo, aDefs, aWidths);
-            // Takes every column away first, then inserts the new ones.
-            m_pList->ApplyColumnLayout(aDefs, aWidths);
-            m_pList->SaveColumnProfile();
-        } catch (const CInvalidArgException &) {
-            return; // abandoned: the dialog stays open
-        }
-    }
+    const bool bDone = !m_pList || RunUserAction([this] {
+        CArray<int> aDefs;
+        CArray<int> aWidths;
+        BuildRepositionLayout(Items(*VisibleBox()), m_pList->m_mapColIndex, m_mapColInfo, aDefs, aWidths);
+        // Takes every column away first, then inserts the new ones.
+        m_pList->ApplyColumnLayout(aDefs, aWidths);
+        m_pList->SaveColumnProfile();
+    });
+    if (!bDone)
+        return; // abandoned: the dialog stays open
     // A failed save showed a message box, during which the list may have gone.
     if (m_pDlg)
         m_pDlg->accept();
 }
 
-QDialog *CReposition::GetDialog() const
+CRepositionDialog *CReposition::GetDialog() const
 {
     return m_pDlg;
 }
 
 CDragDropListCtrl *CReposition::HiddenBox() const
 {
-    return m_lstHidden;
+    return m_pDlg ? m_pDlg->HiddenBox() : nullptr;
 }
 
 CDragDropListCtrl *CReposition::VisibleBox() const
 {
-    return m_lstVisible;
+    return m_pDlg ? m_pDlg->VisibleBox() : nullptr;
 }
 
 CCommonListCtrl *CReposition::GetList() const

@@ -3,13 +3,14 @@
 // the layout as the list's column profile and tells its owning dialog.
 //
 // One object serves every list. It installs itself as what "Reposition
-// Columns" opens; its window is created on the first opening with the list as
+// Columns" opens; its window (CRepositionDialog) is created on the first opening with the list as
 // parent, moves to the list that opens it next, and is afterwards only shown
 // and hidden. When the list it belongs to goes away while it is open, the
 // window closes and lets go of the list.
 #ifndef TARNIW_FILTERLIST_CREPOSITION_H
 #define TARNIW_FILTERLIST_CREPOSITION_H
 
+#include "filterlist/ui/CRepositionDialog.h"
 #include "listctrl/core/ColumnReposition.h"
 
 #include <QMetaObject>
@@ -17,7 +18,6 @@
 
 class CCommonListCtrl;
 class CDragDropListCtrl;
-class QDialog;
 class QWidget;
 
 class CReposition
@@ -42,7 +42,7 @@ public:
     void OnSave();
 
     // The window (nullptr before the first opening) and what it works on.
-    QDialog *GetDialog() const;
+    CRepositionDialog *GetDialog() const;
     CDragDropListCtrl *HiddenBox() const;
     CDragDropListCtrl *VisibleBox() const;
     CCommonListCtrl *GetList() const;
@@ -54,9 +54,7 @@ private:
     void OnListDestroyed();
     bool IsFixed(const CString &strName) const;
 
-    QPointer<QDialog> m_pDlg;
-    QPointer<CDragDropListCtrl> m_lstHidden;  // 1009: columns not shown, sorted
-    QPointer<CDragDropListCtrl> m_lstVisible; // 1007: columns shown, in display order
+    QPointer<CRepositionDialog> m_pDlg;
     QPointer<CCommonListCtrl> m_pList;
     CMap<CString, tsTarnColInfoWiz> m_mapColInfo; // definitions by name, shown widths as loaded
     QMetaObject::Connection m_listGone;

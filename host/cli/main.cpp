@@ -56,7 +56,7 @@ as the module refuses a file it cannot write. Line problems go to stderr as
 stderr), 2 usage error.
 )";
 
-struct CArgs
+struct sArgs
 {
     CStringArray positional;
     std::map<std::string, CString> options; // --base, --fields, --name
@@ -64,7 +64,7 @@ struct CArgs
     bool bHelp = false;
 };
 
-bool ParseArgs(int argc, char **argv, CArgs &args)
+bool ParseArgs(int argc, char **argv, sArgs &args)
 {
     for (int i = 1; i < argc; ++i) {
         const CString arg = argv[i];
@@ -147,23 +147,23 @@ public:
     CCli() : m_host(stdout, stderr), m_prompts(stderr), m_entries(m_dlg) { SetPrompts(&m_prompts); }
     ~CCli() { SetPrompts(nullptr); }
 
-    int Run(const CArgs &args);
+    int Run(const sArgs &args);
 
 private:
-    using Command = std::function<int(const CArgs &)>;
-    struct CCommand
+    using Command = std::function<int(const sArgs &)>;
+    struct sCommand
     {
         size_t nMin;
         size_t nMax;
         Command run;
     };
 
-    int Load(const CArgs &args);
-    int Import(const CArgs &args);
-    int Template(const CArgs &args);
-    int Write(const CArgs &args);
-    int SaveWithDialog(const CArgs &args, bool bDot);
-    int Clear(const CArgs &args, bool bTemplates);
+    int Load(const sArgs &args);
+    int Import(const sArgs &args);
+    int Template(const sArgs &args);
+    int Write(const sArgs &args);
+    int SaveWithDialog(const sArgs &args, bool bDot);
+    int Clear(const sArgs &args, bool bTemplates);
 
     // 1 when the module showed a message, else 0.
     int Status()
@@ -187,17 +187,17 @@ private:
     CTarnIWEntries m_entries;
 };
 
-int CCli::Run(const CArgs &args)
+int CCli::Run(const sArgs &args)
 {
-    const std::map<std::string, CCommand> commands = {
-        {"load", {2, 3, [this](const CArgs &a) { return Load(a); }}},
-        {"import", {4, 4, [this](const CArgs &a) { return Import(a); }}},
-        {"template", {2, size_t(-1), [this](const CArgs &a) { return Template(a); }}},
-        {"write", {2, 3, [this](const CArgs &a) { return Write(a); }}},
-        {"save-csv", {3, 3, [this](const CArgs &a) { return SaveWithDialog(a, false); }}},
-        {"save-dot", {3, 3, [this](const CArgs &a) { return SaveWithDialog(a, true); }}},
-        {"clear-templates", {1, 2, [this](const CArgs &a) { return Clear(a, true); }}},
-        {"clear-files", {1, 2, [this](const CArgs &a) { return Clear(a, false); }}},
+    const std::map<std::string, sCommand> commands = {
+        {"load", {2, 3, [this](const sArgs &a) { return Load(a); }}},
+        {"import", {4, 4, [this](const sArgs &a) { return Import(a); }}},
+        {"template", {2, size_t(-1), [this](const sArgs &a) { return Template(a); }}},
+        {"write", {2, 3, [this](const sArgs &a) { return Write(a); }}},
+        {"save-csv", {3, 3, [this](const sArgs &a) { return SaveWithDialog(a, false); }}},
+        {"save-dot", {3, 3, [this](const sArgs &a) { return SaveWithDialog(a, true); }}},
+        {"clear-templates", {1, 2, [this](const sArgs &a) { return Clear(a, true); }}},
+        {"clear-files", {1, 2, [this](const sArgs &a) { return Clear(a, false); }}},
     };
     if (args.bHelp) {
         std::fputs(kUsage, stdout);
@@ -216,7 +216,7 @@ int CCli::Run(const CArgs &args)
 
 // What Load_CSV_File_Directly_From_FileName does, with the file opened here
 // once, so that a file that cannot be read is reported (the entry is silent).
-int CCli::Load(const CArgs &args)
+int CCli::Load(const sArgs &args)
 {
     CLineReader reader;
     if (!reader.Open(Absolute(args.positional[1])) || !HandLineValuesToHost(reader, m_host))
@@ -224,7 +224,7 @@ int CCli::Load(const CArgs &args)
     return Status();
 }
 
-int CCli::Import(const CArgs &args)
+int CCli::Import(const sArgs &args)
 {
     const CString &className = args.positional[1];
     const CString &templateName = args.positional[2];
@@ -248,7 +248,7 @@ int CCli::Import(const CArgs &args)
     return Status();
 }
 
-int CCli::Template(const CArgs &args)
+int CCli::Template(const sArgs &args)
 {
     const CString &className = args.positional[1];
     const auto nameOption = args.options.find("--name");
@@ -288,7 +288,7 @@ int CCli::Template(const CArgs &args)
 
 // What Save_File_As_CSV_From_FileName does (the class plays no part in it),
 // with the outcome kept: the entry fails silently.
-int CCli::Write(const CArgs &args)
+int CCli::Write(const sArgs &args)
 {
     const CStringArray lines = ReadStdinLines();
     if (!WriteLinesFile(Absolute(args.positional[1]), lines))
@@ -296,7 +296,7 @@ int CCli::Write(const CArgs &args)
     return Status();
 }
 
-int CCli::SaveWithDialog(const CArgs &args, bool bDot)
+int CCli::SaveWithDialog(const sArgs &args, bool bDot)
 {
     const CStringArray lines = ReadStdinLines();
     m_prompts.QueueAnswer(SaveAnswer(args.positional[2]));
@@ -307,7 +307,7 @@ int CCli::SaveWithDialog(const CArgs &args, bool bDot)
     return Status();
 }
 
-int CCli::Clear(const CArgs &args, bool bTemplates)
+int CCli::Clear(const sArgs &args, bool bTemplates)
 {
     if (args.bAll == (args.positional.size() == 2)) {
         std::fputs(kUsage, stderr);
@@ -330,7 +330,7 @@ int CCli::Clear(const CArgs &args, bool bTemplates)
 
 int main(int argc, char **argv)
 {
-    CArgs args;
+    sArgs args;
     if (!ParseArgs(argc, argv, args)) {
         std::fputs(kUsage, stderr);
         return 2;

@@ -39,7 +39,7 @@ int ToInt(const CString &text)
 
 // Gives the shown definitions consecutive positions in the order of their
 // positions (definition order among equal ones) and lists their columns.
-CColumnLayout CloseUp(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aColPos,
+sColumnLayout CloseUp(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aColPos,
                       const std::vector<int> &aWidths)
 {
     std::vector<int> shown;
@@ -49,7 +49,7 @@ CColumnLayout CloseUp(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int
     }
     std::stable_sort(shown.begin(), shown.end(),
                      [&](int a, int b) { return aColPos.GetAt(a) < aColPos.GetAt(b); });
-    CColumnLayout layout;
+    sColumnLayout layout;
     layout.aColPos.assign(aColInfo.size(), -1);
     for (int p = 0; p < int(shown.size()); ++p) {
         const int d = shown[size_t(p)];
@@ -89,9 +89,9 @@ BOOL ColumnProfileIO(int nMode, const CString &strSection, CString &strValue)
     return value != kProfileNotFound;
 }
 
-CColumnLayout DefinitionOrderLayout(const CArray<tsTarnColInfoWiz> &aColInfo)
+sColumnLayout DefinitionOrderLayout(const CArray<tsTarnColInfoWiz> &aColInfo)
 {
-    CColumnLayout layout;
+    sColumnLayout layout;
     for (int d = 0; d < aColInfo.GetSize(); ++d) {
         const tsTarnColInfoWiz &info = aColInfo.GetAt(d);
         layout.aColPos.Add(d);
@@ -100,7 +100,7 @@ CColumnLayout DefinitionOrderLayout(const CArray<tsTarnColInfoWiz> &aColInfo)
     return layout;
 }
 
-CColumnLayout ComputeColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
+sColumnLayout ComputeColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
                                   const CString *pProfile)
 {
     const int n = aColInfo.GetSize();
@@ -149,7 +149,7 @@ bool ProfileFitsDefinitions(const CString &strProfile, int nDefinitions)
     return nFields % 3 == 0 && nFields / 3 == nDefinitions;
 }
 
-CColumnLayout BuildColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
+sColumnLayout BuildColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
                                 const CString *pProfile)
 {
     try {

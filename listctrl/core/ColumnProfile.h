@@ -34,7 +34,7 @@ CString GetListIniPath();
 BOOL ColumnProfileIO(int nMode, const CString &strSection, CString &strValue);
 
 // One column to insert, in display order.
-struct CColumnSpec
+struct sColumnSpec
 {
     int nDef = 0;
     CString strHeading;
@@ -44,22 +44,22 @@ struct CColumnSpec
 
 // The columns a list shows: per definition its display position or -1, the
 // definition shown first, and the columns in display order.
-struct CColumnLayout
+struct sColumnLayout
 {
     CArray<int> aColPos;
     int nFirstColDef = 0;
-    std::vector<CColumnSpec> aColumns;
+    std::vector<sColumnSpec> aColumns;
 };
 
 // Every definition, in definition order, with its own width.
-CColumnLayout DefinitionOrderLayout(const CArray<tsTarnColInfoWiz> &aColInfo);
+sColumnLayout DefinitionOrderLayout(const CArray<tsTarnColInfoWiz> &aColInfo);
 
 // The layout from a stored profile (pProfile, nullptr when there is none) or
 // else from the owner's default positions (empty: every definition). Shown
 // definitions keep the order of their positions; gaps and collisions close
 // up, so each definition is shown at most once and positions run 0, 1, ...
 // Throws CInvalidArgException for a negative index or a position below -1.
-CColumnLayout ComputeColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
+sColumnLayout ComputeColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
                                   const CString *pProfile);
 
 // Whether a stored profile holds exactly one triplet per definition, as one
@@ -68,7 +68,7 @@ bool ProfileFitsDefinitions(const CString &strProfile, int nDefinitions);
 
 // As ComputeColumnLayout, falling back to DefinitionOrderLayout when the
 // profile cannot be used.
-CColumnLayout BuildColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
+sColumnLayout BuildColumnLayout(const CArray<tsTarnColInfoWiz> &aColInfo, const CArray<int> &aDefaultColPos,
                                 const CString *pProfile);
 
 // The profile text of a layout. aHeader holds the header items (text,

@@ -4,16 +4,16 @@
 
 #include <algorithm>
 
-CAnchorDelta AnchorDelta(int oldW, int oldH, int newW, int newH, int minW, int minH, bool bNoMinimum)
+sAnchorDelta AnchorDelta(int oldW, int oldH, int newW, int newH, int minW, int minH, bool bNoMinimum)
 {
     if (bNoMinimum)
         return {newW - oldW, newH - oldH};
     return {std::max(newW, minW) - std::max(oldW, minW), std::max(newH, minH) - std::max(oldH, minH)};
 }
 
-CAnchorRect AnchorRect(const CAnchorRect &rect, DWORD dwFlags, const CAnchorDelta &delta)
+sAnchorRect AnchorRect(const sAnchorRect &rect, DWORD dwFlags, const sAnchorDelta &delta)
 {
-    CAnchorRect r = rect;
+    sAnchorRect r = rect;
     if (dwFlags & CP_SIZE_Y)
         r.bottom += delta.dy;
     if (dwFlags & CP_SIZE_X)

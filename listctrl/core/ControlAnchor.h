@@ -10,13 +10,13 @@ constexpr DWORD CP_MOVE_Y = 2; // top and bottom edges follow the height change
 constexpr DWORD CP_SIZE_X = 4; // right edge follows the width change
 constexpr DWORD CP_SIZE_Y = 8; // bottom edge follows the height change
 
-struct CAnchorRect
+struct sAnchorRect
 {
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
-    bool operator==(const CAnchorRect &o) const
+    bool operator==(const sAnchorRect &o) const
     {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
@@ -26,15 +26,15 @@ struct CAnchorRect
 // (oldW, oldH) to (newW, newH). Unless bNoMinimum, both sizes are first
 // raised to the attach-time size (minW, minH), so shrinking below it never
 // pushes controls further than where they started.
-struct CAnchorDelta
+struct sAnchorDelta
 {
     int dx = 0;
     int dy = 0;
 };
-CAnchorDelta AnchorDelta(int oldW, int oldH, int newW, int newH, int minW, int minH, bool bNoMinimum);
+sAnchorDelta AnchorDelta(int oldW, int oldH, int newW, int newH, int minW, int minH, bool bNoMinimum);
 
 // The control's rectangle after the move; the flags' effects add up.
-CAnchorRect AnchorRect(const CAnchorRect &rect, DWORD dwFlags, const CAnchorDelta &delta);
+sAnchorRect AnchorRect(const sAnchorRect &rect, DWORD dwFlags, const sAnchorDelta &delta);
 
 // Width a fit command gives a column: "Fit to Data" and "Fit to Header Size"
 // take the measured width (data width nData or header width nHeader) but

@@ -17,13 +17,13 @@ CArray<tsTarnColInfoWiz> Defs(int n)
 }
 
 // "pos list | column defs with widths", e.g. "0,-1,1|A10,C30".
-std::string Describe(const CColumnLayout &layout)
+std::string Describe(const sColumnLayout &layout)
 {
     std::string s;
     for (int i = 0; i < layout.aColPos.GetSize(); ++i)
         s += (i ? "," : "") + std::to_string(layout.aColPos.GetAt(i));
     s += "|";
-    for (const CColumnSpec &c : layout.aColumns)
+    for (const sColumnSpec &c : layout.aColumns)
         s += (&c == &layout.aColumns.front() ? "" : ",") + c.strHeading + std::to_string(c.nWidth);
     return s + "|" + std::to_string(layout.nFirstColDef);
 }

@@ -18,14 +18,14 @@ TEST(ControlAnchor, DeltaIsMeasuredFromTheAttachSize)
         {500, 350, 300, 200, true, -200, -150}, {300, 200, 350, 250, true, 50, 50},
     };
     for (const Case &c : cases) {
-        const CAnchorDelta d = AnchorDelta(c.oldW, c.oldH, c.newW, c.newH, 400, 300, c.bNoMinimum);
+        const sAnchorDelta d = AnchorDelta(c.oldW, c.oldH, c.newW, c.newH, 400, 300, c.bNoMinimum);
         EXPECT_EQ(std::make_pair(d.dx, d.dy), std::make_pair(c.dx, c.dy)) << c.newW << "x" << c.newH << " " << c.bNoMinimum;
     }
 }
 
 TEST(ControlAnchor, RectFlagsAddUp)
 {
-    const std::pair<DWORD, CAnchorRect> cases[] = {
+    const std::pair<DWORD, sAnchorRect> cases[] = {
         {0, {10, 20, 110, 220}},
         {CP_SIZE_X | CP_SIZE_Y, {10, 20, 210, 270}},
         {CP_MOVE_X | CP_MOVE_Y, {110, 70, 210, 270}},

@@ -7,6 +7,7 @@
 #include "listctrl/ui/CListRegistry.h"
 #include "resources/ui/DlgCtrlId.h"
 #include "platform/core/Prompts.h"
+#include "platform/core/UserAction.h"
 #include "platform/ui/DisplayText.h"
 
 #include <QApplication>
@@ -193,7 +194,7 @@ void CCommonListCtrl::BuildColumns()
 
 void CCommonListCtrl::RebuildColumns()
 {
-    const CColumnLayout layout = StoredLayout(true);
+    const sColumnLayout layout = StoredLayout(true);
     while (GetColumnCount() > 0)
         DeleteColumn(0);
     ShowColumns(layout);
@@ -201,7 +202,7 @@ void CCommonListCtrl::RebuildColumns()
         emit columnsRepositioned(GetDlgCtrlID());
 }
 
-CColumnLayout CCommonListCtrl::StoredLayout(bool bMustFit)
+sColumnLayout CCommonListCtrl::StoredLayout(bool bMustFit)
 {
     m_nColDefCount = m_aColInfo.GetSize();
     CString strProfile;
@@ -210,18 +211,18 @@ CColumnLayout CCommonListCtrl::StoredLayout(bool bMustFit)
     return BuildColumnLayout(m_aColInfo, m_aDefaultColPos, bProfile ? &strProfile : nullptr);
 }
 
-void CCommonListCtrl::ShowColumns(const CColumnLayout &layout)
+void CCommonListCtrl::ShowColumns(const sColumnLayout &layout)
 {
     m_aColPos = layout.aColPos;
     m_nFirstColDef = layout.nFirstColDef;
     InsertColumns(layout.aColumns);
 }
 
-void CCommonListCtrl::InsertColumns(const std::vector<CColumnSpec> &aColumns)
+void CCommonListCtrl::InsertColumns(const std::vector<sColumnSpec> &aColumns)
 {
     const int nFirst = GetColumnCount();
     std::vector<std::pair<CString, int>> columns;
-    for (const CColumnSpec &column : aColumns)
+    for (const sColumnSpec &column : aColumns)
         columns.emplace_back(column.strHeading, column.nFormat);
     m_pModel->AppendColumns(columns);
     for (size_t i = 0; i < aColumns.size(); ++i)
@@ -257,7 +258,7 @@ void CCommonListCtrl::ApplyColumnLayout(const CArray<int> &aDefs, const CArray<i
         shown.push_back(d);
     }
     m_nFirstColDef = shown.empty() ? m_nFirstColDef : shown.front();
-    std::vector<CColumnSpec> columns;
+    std::vector<sColumnSpec> columns;
     for (int d : shown) {
         const tsTarnColInfoWiz &info = m_aColInfo.GetAt(d);
         columns.push_back({d, info.szName, info.nFormat, m_aColWidth.GetAt(d)});
@@ -404,7 +405,7 @@ QMenu *CCommonListCtrl::BuildRowMenu()
     AddCommand(menu, "Read from Excel", IDM_READ_FROM_EXCEL, m_bReadFromExcel);
     AddCommand(menu, "Draw Grid Lines\tShift+G", IDM_DRAW_GRID_LINES);
     connect(menu, &QMenu::triggered, this,
-            [this](QAction *action) { RunAction([=] { OnCommand(action->data().toInt()); }); });
+            [this](QAction *action) { RunUserAction([=] { OnCommand(action->data().toInt()); }); });
     return menu;
 }
 
@@ -420,7 +421,7 @@ QMenu *CCommonListCtrl::BuildHeaderMenu()
     AddCommand(menu, "Fit to Header Size", IDM_FIT_TO_HEADER);
     AddCommand(menu, "Fit to Window", IDM_FIT_TO_WINDOW);
     connect(menu, &QMenu::triggered, this,
-            [this](QAction *action) { RunAction([=] { OnCommand(action->data().toInt()); }); });
+            [this](QAction *action) { RunUserAction([=] { OnCommand(action->data().toInt()); }); });
     return menu;
 }
 
@@ -444,7 +445,7 @@ CCommonListCtrl::KeyResult CCommonListCtrl::TranslateKey(QKeyEvent *pEvent)
     case Qt::Key_C:
         if (!bCtrl)
             return KeyResult::None;
-        RunAction([this] { CopySelection(); });
+        RunUserAction([this] { CopySelection(); });
         return KeyResult::Acted;
     case Qt::Key_E:
         if (!bShift || bCtrl)
@@ -519,7 +520,7 @@ void CCommonListCtrl::SetHeader(CListHeader *pHeader)
 {
     setHorizontalHeader(pHeader);
     connect(pHeader, &QHeaderView::sectionClicked, this,
-            [this](int nCol) { RunAction([=] { OnColumnClick(nCol); }); });
+            [this](int nCol) { RunUserAction([=] { OnColumnClick(nCol); }); });
     connect(pHeader, &QWidget::customContextMenuRequested, this, [this] { TrackPopupMenu(BuildHeaderMenu()); });
     SetExtendedStyle(m_dwExStyle);
 }
@@ -528,15 +529,6 @@ void CCommonListCtrl::TrackPopupMenu(QMenu *pMenu)
 {
     pMenu->exec(QCursor::pos());
     delete pMenu;
-}
-
-void CCommonListCtrl::RunAction(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const CInvalidArgException &) {
-        // The action is abandoned; the list stays as it was left.
-    }
 }
 
 void CCommonListCtrl::keyPressEvent(QKeyEvent *event)

@@ -33,7 +33,7 @@ constexpr DWORD LVS_EX_HEADERDRAGDROP = 0x00000010;
 constexpr DWORD LVS_EX_FULLROWSELECT = 0x00000020;
 
 // Colours and font of a list.
-struct tsListLook
+struct sListLook
 {
     COLORREF crBack = 0x000000;
     COLORREF crText = 0x00FF00;
@@ -160,7 +160,7 @@ public:
     CArray<int> m_aDefaultColPos;
     TipTextFn m_pfnTipText;
     bool m_bCustomColours = false;
-    tsListLook m_look;
+    sListLook m_look;
     int m_nColDefCount = 0;
 
 Q_SIGNALS:
@@ -177,9 +177,6 @@ protected:
     void SetHeader(CListHeader *pHeader);
     // Shows a context menu at the cursor and deletes it afterwards.
     virtual void TrackPopupMenu(QMenu *pMenu);
-    // Runs a user action; an out-of-range index abandons it.
-    void RunAction(const std::function<void()> &action);
-
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -193,9 +190,9 @@ private:
     void EraseEmptyArea();
     int DefinitionAt(int nCol) const;
     // Reads the profile; bMustFit leaves out one saved for other definitions.
-    CColumnLayout StoredLayout(bool bMustFit);
-    void ShowColumns(const CColumnLayout &layout);
-    void InsertColumns(const std::vector<CColumnSpec> &aColumns);
+    sColumnLayout StoredLayout(bool bMustFit);
+    void ShowColumns(const sColumnLayout &layout);
+    void InsertColumns(const std::vector<sColumnSpec> &aColumns);
 
     CListModel *m_pModel = nullptr;
     DWORD m_dwExStyle = 0;

@@ -35,13 +35,13 @@ void CControlPos::MoveControls()
 {
     if (!m_pParent)
         return;
-    const CAnchorDelta delta = AnchorDelta(m_nWidth, m_nHeight, m_pParent->width(), m_pParent->height(),
+    const sAnchorDelta delta = AnchorDelta(m_nWidth, m_nHeight, m_pParent->width(), m_pParent->height(),
                                            m_nMinWidth, m_nMinHeight, m_bNoMinimum);
     for (const Entry &entry : m_aEntries) {
         if (!entry.pControl)
             continue;
         const QRect g = entry.pControl->geometry();
-        const CAnchorRect r = AnchorRect({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
+        const sAnchorRect r = AnchorRect({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()},
                                          entry.dwFlags, delta);
         entry.pControl->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }

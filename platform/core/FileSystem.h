@@ -31,14 +31,14 @@ bool MakeDirectory(const CString &path);
 // Only an empty directory, never through a link.
 bool RemoveEmptyDirectory(const CString &path);
 
-struct CDirEntry
+struct sDirEntry
 {
     CString strName;
     bool bDirectory = false; // a real directory, not a link to one
 };
 // The entries of a folder without "." and "..", in the order the directory
 // listing gives them; empty when the folder cannot be read.
-std::vector<CDirEntry> ListDirectory(const CString &folder);
+std::vector<sDirEntry> ListDirectory(const CString &folder);
 
 // Deletes the plain files and links directly inside a real directory (never
 // through a link); subdirectories stay. Failures are skipped silently.

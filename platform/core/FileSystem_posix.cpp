@@ -36,9 +36,9 @@ bool RemoveEmptyDirectory(const CString &path)
     return IsDirectory(path) && ::rmdir(path.c_str()) == 0;
 }
 
-std::vector<CDirEntry> ListDirectory(const CString &folder)
+std::vector<sDirEntry> ListDirectory(const CString &folder)
 {
-    std::vector<CDirEntry> entries;
+    std::vector<sDirEntry> entries;
     DIR *dir = ::opendir(folder.c_str());
     if (!dir)
         return entries;
@@ -176,7 +176,7 @@ bool FollowLinks(const CString &path, CString &target)
 
 // What a replacement writes to: the file behind any links, its folder and,
 // when the file is there, what it is.
-struct CReplaceTarget
+struct sReplaceTarget
 {
     CString strPath;
     CString strFolder;
@@ -184,7 +184,7 @@ struct CReplaceTarget
     struct stat st = {};
 };
 
-bool FindReplaceTarget(const CString &path, CReplaceTarget &target)
+bool FindReplaceTarget(const CString &path, sReplaceTarget &target)
 {
     if (path.IsEmpty()) {
         errno = ENOENT;
@@ -275,13 +275,13 @@ bool CanWriteFile(const CString &path)
 
 bool CanReplaceFile(const CString &path)
 {
-    CReplaceTarget target;
+    sReplaceTarget target;
     return FindReplaceTarget(path, target);
 }
 
 bool WriteFileAtomically(const CString &path, const std::string &bytes)
 {
-    CReplaceTarget target;
+    sReplaceTarget target;
     if (!FindReplaceTarget(path, target))
         return false;
     CString tmp;

@@ -176,14 +176,14 @@ bool FollowLink(const CString &path, CString &target)
 
 // What a replacement writes to: the file behind any link, its folder, and
 // whether it is there.
-struct CReplaceTarget
+struct sReplaceTarget
 {
     CString strPath;
     CString strFolder;
     bool bExists = false;
 };
 
-bool FindReplaceTarget(const CString &path, CReplaceTarget &target)
+bool FindReplaceTarget(const CString &path, sReplaceTarget &target)
 {
     if (path.IsEmpty())
         return Fail(ENOENT);
@@ -253,7 +253,7 @@ void KeepAttributes(const CString &from, const CString &to)
 // Puts the written temporary file in the target's place. A file that is
 // there is replaced by ReplaceFileA, which keeps its attributes and access
 // list; a new one is moved into place, written through to the disk.
-bool MoveIntoPlace(const CString &tmp, const CReplaceTarget &target)
+bool MoveIntoPlace(const CString &tmp, const sReplaceTarget &target)
 {
     if (target.bExists)
         return ::ReplaceFileA(target.strPath.c_str(), tmp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
@@ -292,9 +292,9 @@ bool RemoveEmptyDirectory(const CString &path)
     return IsDirectory(path) && (::RemoveDirectoryA(path.c_str()) || FailWithLastError());
 }
 
-std::vector<CDirEntry> ListDirectory(const CString &folder)
+std::vector<sDirEntry> ListDirectory(const CString &folder)
 {
-    std::vector<CDirEntry> entries;
+    std::vector<sDirEntry> entries;
     ForEachEntry(folder, [&](const CString &path, DWORD attributes) {
         entries.push_back({FileNameOf(path), IsRealDirectory(attributes)});
     });
@@ -327,13 +327,13 @@ bool CanWriteFile(const CString &path)
 
 bool CanReplaceFile(const CString &path)
 {
-    CReplaceTarget target;
+    sReplaceTarget target;
     return FindReplaceTarget(path, target);
 }
 
 bool WriteFileAtomically(const CString &path, const std::string &bytes)
 {
-    CReplaceTarget target;
+    sReplaceTarget target;
     if (!FindReplaceTarget(path, target))
         return false;
     CString tmp;

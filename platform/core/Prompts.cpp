@@ -74,7 +74,7 @@ CString ApplyDefaultExtension(const CString &path, const CString &defExt)
     return defExt[0] == '.' ? CString(path + defExt) : CString(path + "." + defExt);
 }
 
-bool CScriptedPrompts::DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result)
+bool CScriptedPrompts::DoFileDialog(const sFileDialogRequest &request, sFileDialogResult &result)
 {
     m_requests.push_back(request);
     if (m_answers.empty())

@@ -12,7 +12,7 @@ constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
 
 // What an operation asks of a file dialog. The filter keeps the framework's
 // form: pairs "Name|pattern" joined by "|", ending with "||".
-struct CFileDialogRequest
+struct sFileDialogRequest
 {
     bool bOpen = true;
     CString strDefExt;     // ".csv": added to a typed name without extension
@@ -24,7 +24,7 @@ struct CFileDialogRequest
 
 // The answer of a dialog that ended with OK. nFilterIndex counts the filter's
 // entries from 1, as the platform's file-name structure does.
-struct CFileDialogResult
+struct sFileDialogResult
 {
     CString strPathName;
     int nFilterIndex = 1;
@@ -35,7 +35,7 @@ class IPrompts
 public:
     virtual ~IPrompts() = default;
     // Shows the dialog; true when it ended with OK and result is filled.
-    virtual bool DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result) = 0;
+    virtual bool DoFileDialog(const sFileDialogRequest &request, sFileDialogResult &result) = 0;
     // A message box with one OK button and no caption of its own.
     virtual void MessageBox(const CString &text) = 0;
 };
@@ -85,11 +85,11 @@ public:
     }
     void QueueCancel() { m_answers.push_back({false, CString(), 1, CString()}); }
 
-    bool DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result) override;
+    bool DoFileDialog(const sFileDialogRequest &request, sFileDialogResult &result) override;
     void MessageBox(const CString &text) override { m_messages.push_back(text); }
 
     std::deque<Answer> m_answers;
-    std::vector<CFileDialogRequest> m_requests;
+    std::vector<sFileDialogRequest> m_requests;
     CStringArray m_messages;
 };
 

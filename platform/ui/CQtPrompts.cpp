@@ -38,7 +38,7 @@ int CQtPrompts::FilterIndex(const QStringList &filters, const QString &selected)
     return 0;
 }
 
-bool CQtPrompts::DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result)
+bool CQtPrompts::DoFileDialog(const sFileDialogRequest &request, sFileDialogResult &result)
 {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(request.bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);

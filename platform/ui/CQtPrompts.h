@@ -10,7 +10,7 @@
 class CQtPrompts : public IPrompts
 {
 public:
-    bool DoFileDialog(const CFileDialogRequest &request, CFileDialogResult &result) override;
+    bool DoFileDialog(const sFileDialogRequest &request, sFileDialogResult &result) override;
     // One OK button, no caption of its own.
     void MessageBox(const CString &text) override;
 

@@ -1,6 +1,7 @@
 #include "platform/ui/ModuleWindows.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -46,4 +47,15 @@ void CloseModuleWindows()
         if (pWidget->property(kModuleWindow).toBool())
             pWidget->close();
     }
+}
+
+void CenterOnScreen(QWidget *pWindow)
+{
+    const QScreen *pScreen = pWindow->screen();
+    if (!pScreen)
+        return;
+    // A window's position is that of its frame.
+    QRect frame = pWindow->frameGeometry();
+    frame.moveCenter(pScreen->availableGeometry().center());
+    pWindow->move(frame.topLeft());
 }

@@ -11,6 +11,10 @@ class QWidget;
 // visible one that is not the module's.
 void PlaceAboveHostWindow(QWidget *pWindow);
 
+// Moves a window so that its frame is centred on the available area of its
+// screen.
+void CenterOnScreen(QWidget *pWindow);
+
 // Whether the widget lies in one of the module's windows.
 bool IsInModuleWindow(const QWidget *pWidget);
 

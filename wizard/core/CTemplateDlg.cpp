@@ -176,13 +176,13 @@ void CTemplateDlg::DeleteFilesInFolder(const CString &folder)
 bool CTemplateDlg::AskFile(bool bOpen, const char *defExt, const char *filter, const CString &initialDir,
                            CString &path, int *pFilterIndex) const
 {
-    CFileDialogRequest request;
+    sFileDialogRequest request;
     request.bOpen = bOpen;
     request.strDefExt = defExt;
     request.strFilter = filter;
     request.strInitialDir = initialDir;
     request.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    CFileDialogResult result;
+    sFileDialogResult result;
     if (!Prompts().DoFileDialog(request, result))
         return false;
     path = result.strPathName;
@@ -262,7 +262,7 @@ void CTemplateDlg::LoadTemplate()
         return;
     }
     CStringArray entries;
-    CFileFormat format;
+    sFileFormat format;
     if (!ReadTemplateEntries(reader, entries, kLoadTemplateOpenFailed, &format))
         return;
     if (entries.GetSize() < m_arrFields.GetSize()) {
@@ -322,7 +322,7 @@ void CTemplateDlg::LoadSavedFileAndTemplate()
         AfxMessageBox(kTemplateOpenFailed);
         return;
     }
-    CSavedTemplate tpl;
+    sSavedTemplate tpl;
     if (!ReadSavedTemplate(reader, tpl, kTemplateOpenFailed))
         return;
     reader.Close();
@@ -332,7 +332,7 @@ void CTemplateDlg::LoadSavedFileAndTemplate()
     }
     // The short lines of this load, not of an earlier conversion, are the
     // ones a validation run should join.
-    CConversionBookkeeping keep = StartBookkeeping(tpl.format.bQuoted, tpl.format.bHeaderLine);
+    sConversionBookkeeping keep = StartBookkeeping(tpl.format.bQuoted, tpl.format.bHeaderLine);
     CString records;
     const eConversion converted = ConvertRecordLines(reader, PlanTemplateRecords(tpl), m_pHost, keep, records);
     if (converted == eConversion::ReadFailed)
@@ -436,7 +436,7 @@ CString CTemplateDlg::ConvertRecords()
     return records;
 }
 
-CConversionBookkeeping CTemplateDlg::StartBookkeeping(bool bQuoted, bool bHeaderLine)
+sConversionBookkeeping CTemplateDlg::StartBookkeeping(bool bQuoted, bool bHeaderLine)
 {
     m_strErrors.Empty();
     m_arrErrorLines.RemoveAll();
@@ -448,7 +448,7 @@ CConversionBookkeeping CTemplateDlg::StartBookkeeping(bool bQuoted, bool bHeader
 
 bool CTemplateDlg::ConvertRecords(CString &records)
 {
-    CConversionBookkeeping keep = StartBookkeeping(m_bQuotedValues, m_bHeaderLine);
+    sConversionBookkeeping keep = StartBookkeeping(m_bQuotedValues, m_bHeaderLine);
     m_arrColumnFields.RemoveAll();
     records.clear();
     if (m_lstFileValues.GetItemCount() == 0)
@@ -467,7 +467,7 @@ bool CTemplateDlg::ConvertRecords(CString &records)
                 m_pWindow->ConversionProgress(bytesRead, fileSize);
         };
     }
-    const CConversionInput input{m_arrColumnFields, m_lstConstants, m_arrFields, m_bWithLineNumbers,
+    const sConversionInput input{m_arrColumnFields, m_lstConstants, m_arrFields, m_bWithLineNumbers,
                                  m_bQuotedValues, m_bHeaderLine};
     const eConversion converted = ConvertRecordLines(reader, PlanFieldRecords(input), m_pHost, keep, records, progress);
     if (converted == eConversion::ReadFailed)

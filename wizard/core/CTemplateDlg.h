@@ -9,6 +9,7 @@
 #include "filevalues/core/RecordConversion.h"
 #include "filterlist/core/CReportRows.h"
 #include "filterlist/core/ICellEditOwner.h"
+#include "resources/core/Resource.h"
 #include "tarniw/ImportHost.h"
 #include "wizard/core/ITemplateDlgWindow.h"
 
@@ -18,7 +19,8 @@ class CTemplateDlg : public ICellEditOwner
 {
 public:
     // Control ids of the two lists.
-    enum { IDC_FILEVALUES = 1001, IDC_CONSTANTS = 1003 };
+    static constexpr int IDC_FILEVALUES = IDC_FILEVALUES_LIST;
+    static constexpr int IDC_CONSTANTS = IDC_CONSTANTS_LIST;
 
     CTemplateDlg();
 
@@ -118,7 +120,7 @@ private:
     void MapColumnsByName();
     void ApplyTemplateEntries(const CStringArray &entries);
     // Empties the short-line state for a conversion of a file in the format.
-    CConversionBookkeeping StartBookkeeping(bool bQuoted, bool bHeaderLine);
+    sConversionBookkeeping StartBookkeeping(bool bQuoted, bool bHeaderLine);
     void SaveLinesWithDialog(const CStringArray *pLines, const char *defExt, const char *filter);
 
     ITemplateDlgWindow *m_pWindow = nullptr;

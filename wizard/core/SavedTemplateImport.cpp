@@ -27,7 +27,7 @@ CStringArray ListTemplateTitles(const CString &className)
     CStringArray titles;
     if (!IsTemplateStoreName(className))
         return titles;
-    for (const CDirEntry &entry : ListDirectory(TemplateClassFolder(className))) {
+    for (const sDirEntry &entry : ListDirectory(TemplateClassFolder(className))) {
         const CString &name = entry.strName;
         if (!entry.bDirectory && name.size() > kCsvSuffixLength && name.find('|') == std::string::npos
             && name.compare(name.size() - kCsvSuffixLength, kCsvSuffixLength, kCsvSuffix) == 0)
@@ -44,7 +44,7 @@ CString TemplateTitlesFilter(const CStringArray &titles)
     return filter;
 }
 
-CRecordPlan PlanTemplateRecords(const CSavedTemplate &tpl)
+CRecordPlan PlanTemplateRecords(const sSavedTemplate &tpl)
 {
     CRecordPlan plan;
     plan.nExpected = tpl.arrColumns.size();

@@ -25,6 +25,6 @@ CString TemplateTitlesFilter(const CStringArray &titles);
 // A record per data line: the values of the template's mapped columns in
 // column order, then its constants, then the line number; a line should
 // hold a value per column.
-CRecordPlan PlanTemplateRecords(const CSavedTemplate &tpl);
+CRecordPlan PlanTemplateRecords(const sSavedTemplate &tpl);
 
 #endif

@@ -13,7 +13,7 @@ const char kFormatHeader[] = "header";
 // A further line that names the file format: its first entry is the tag,
 // and it holds no "~". Its words go into pFormat when given; words of
 // later versions are passed over.
-bool TakeFormatLine(const CCsvLine &line, const CStringArray &entries, CFileFormat *pFormat)
+bool TakeFormatLine(const CCsvLine &line, const CStringArray &entries, sFileFormat *pFormat)
 {
     if (entries.empty() || entries[0] != kFormatTag || line.text.find('~') != std::string_view::npos)
         return false;
@@ -88,7 +88,7 @@ std::string FieldListTemplateText(const CStringArray &fields)
     return text;
 }
 
-std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows &constants, const CFileFormat &format)
+std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows &constants, const sFileFormat &format)
 {
     std::string text;
     for (int row = 0; row < fileValues.GetItemCount(); ++row)
@@ -110,7 +110,7 @@ std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows
     return text;
 }
 
-bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char *pszReadFailed, CFileFormat *pFormat)
+bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char *pszReadFailed, sFileFormat *pFormat)
 {
     CCsvLine line;
     CStringArray values;
@@ -122,7 +122,7 @@ bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char 
     return read == eTemplateLine::End;
 }
 
-bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl, const char *pszReadFailed)
+bool ReadSavedTemplate(CLineReader &reader, sSavedTemplate &tpl, const char *pszReadFailed)
 {
     CCsvLine line;
     CStringArray values;

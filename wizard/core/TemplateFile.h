@@ -22,7 +22,7 @@ std::string FieldListTemplateText(const CStringArray &fields);
 
 // How the template's data files are read: values in quotes, and a first
 // line of column names. A template of the plain format has neither.
-struct CFileFormat
+struct sFileFormat
 {
     bool bQuoted = false;
     bool bHeaderLine = false;
@@ -34,23 +34,23 @@ struct CFileFormat
 // "header,". It holds no "~", so a reader that does not know it takes it
 // for no constants (and an older Load for columns past the file's).
 std::string MappingTemplateText(const CReportRows &fileValues, const CReportRows &constants,
-                                const CFileFormat &format = {});
+                                const sFileFormat &format = {});
 
 // Every entry of every line, in order, but for the format line, which goes
 // into pFormat when given. False, after a message box, when a line without
 // a comma or one too long to read ended the reading, or a read failed (the
 // box then shows pszReadFailed).
 bool ReadTemplateEntries(CLineReader &reader, CStringArray &entries, const char *pszReadFailed,
-                         CFileFormat *pFormat = nullptr);
+                         sFileFormat *pFormat = nullptr);
 
 // A template read for a direct import.
-struct CSavedTemplate
+struct sSavedTemplate
 {
     CStringArray arrColumns;    // field of each column, " " for none
     CStringArray arrFieldOrder; // fields of the columns in column order, then constant fields
     CStringArray arrConstNames;
     CStringArray arrConstValues;
-    CFileFormat format;
+    sFileFormat format;
 };
 
 // Line 1 gives the columns; each further line holding a "~" adds constants;
@@ -58,6 +58,6 @@ struct CSavedTemplate
 // ends the reading. False, after a
 // message box, when a line without a comma or one too long to read ended
 // it, or a read failed (the box then shows pszReadFailed).
-bool ReadSavedTemplate(CLineReader &reader, CSavedTemplate &tpl, const char *pszReadFailed);
+bool ReadSavedTemplate(CLineReader &reader, sSavedTemplate &tpl, const char *pszReadFailed);
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "filterlist/ui/CComboListCtrl.h"
 #include "resources/core/Resource.h"
+#include "resources/ui/DlgCtrlId.h"
 #include "resources/ui/DlgLayout.h"
 #include "wizard/core/CTemplateDlg.h"
 
@@ -13,7 +14,6 @@
 
 namespace
 {
-const char szDlgId[] = "dlgId";
 constexpr int FileValuesColumnWidth = 145;
 constexpr int ConstantsColumnWidth = 135;
 constexpr int RowPadding = 6;
@@ -84,7 +84,7 @@ CComboListCtrl *CTemplateDlgWidget::CreateList(CReportRows &rows, int nId, const
                                                const char *pszSecond, int nWidth, ICellEditOwner *pOwner)
 {
     auto *pList = new CComboListCtrl(rows, this);
-    pList->setProperty(szDlgId, nId);
+    ::SetDlgCtrlID(pList, nId);
     pList->SetDlgCtrlID(nId);
     pList->setShowGrid(true);
     pList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -97,13 +97,13 @@ CComboListCtrl *CTemplateDlgWidget::CreateList(CReportRows &rows, int nId, const
 void CTemplateDlgWidget::CreateGroupBox(const char *pszTitle)
 {
     auto *pBox = new QGroupBox(QString::fromLatin1(pszTitle), this);
-    pBox->setProperty(szDlgId, IDC_STATIC);
+    ::SetDlgCtrlID(pBox, IDC_STATIC);
 }
 
 QPushButton *CTemplateDlgWidget::CreateButton(int nId, const char *pszText)
 {
     auto *pButton = new QPushButton(QString::fromLatin1(pszText), this);
-    pButton->setProperty(szDlgId, nId);
+    ::SetDlgCtrlID(pButton, nId);
     m_buttons[nId] = pButton;
     return pButton;
 }
@@ -116,7 +116,7 @@ void CTemplateDlgWidget::CreateCommandButton(int nId, const char *pszText)
 QCheckBox *CTemplateDlgWidget::CreateCheckBox(int nId, const char *pszText)
 {
     auto *pBox = new QCheckBox(QString::fromLatin1(pszText), this);
-    pBox->setProperty(szDlgId, nId);
+    ::SetDlgCtrlID(pBox, nId);
     connect(pBox, &QCheckBox::toggled, this,
             [this] { m_dlg.SetFileFormat(m_pQuotedValues->isChecked(), m_pHeaderLine->isChecked()); });
     return pBox;

@@ -2,6 +2,7 @@
 
 #include "filterlist/ui/CComboListCtrl.h"
 #include "platform/core/Prompts.h"
+#include "platform/core/UserAction.h"
 #include "platform/ui/ModuleWindows.h"
 #include "resources/core/Resource.h"
 #include "wizard/core/CTemplateDlg.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QScopedValueRollback>
-#include <QScreen>
 
 #include <new>
 
@@ -31,27 +31,27 @@ CTemplateDlgWindow::~CTemplateDlgWindow()
 void CTemplateDlgWindow::OnCommand(int nId)
 {
     try {
-        switch (nId) {
-        case IDC_BROWSE:
-            m_dlg.BrowseCsvFile();
-            break;
-        case IDC_SAVE_FILE:
-            Convert(&CTemplateDlg::SaveFile);
-            break;
-        case IDC_LOAD_TEMPLATE:
-            m_dlg.LoadTemplate();
-            break;
-        case IDC_SAVE_TEMPLATE:
-            m_dlg.SaveTemplate();
-            break;
-        case IDC_CONTINUE:
-            Convert(&CTemplateDlg::ContinueImport);
-            break;
-        default:
-            break;
-        }
-    } catch (const CInvalidArgException &) {
-        // A bad index abandons the action; the lists show what it left.
+        RunUserAction([&] {
+            switch (nId) {
+            case IDC_BROWSE:
+                m_dlg.BrowseCsvFile();
+                break;
+            case IDC_SAVE_FILE:
+                Convert(&CTemplateDlg::SaveFile);
+                break;
+            case IDC_LOAD_TEMPLATE:
+                m_dlg.LoadTemplate();
+                break;
+            case IDC_SAVE_TEMPLATE:
+                m_dlg.SaveTemplate();
+                break;
+            case IDC_CONTINUE:
+                Convert(&CTemplateDlg::ContinueImport);
+                break;
+            default:
+                break;
+            }
+        });
     } catch (const std::bad_alloc &) {
         ReportOutOfMemory(); // a file too big for memory; the same
     }
@@ -85,12 +85,7 @@ void CTemplateDlgWindow::BringToTopAndCentre()
 {
     if (!m_pDialog)
         return;
-    if (const QScreen *pScreen = m_pDialog->screen()) {
-        // A window's position is that of its frame.
-        QRect frame = m_pDialog->frameGeometry();
-        frame.moveCenter(pScreen->availableGeometry().center());
-        m_pDialog->move(frame.topLeft());
-    }
+    CenterOnScreen(m_pDialog);
     m_pDialog->raise();
     m_pDialog->activateWindow();
 }
