@@ -4,7 +4,7 @@
 #include "platform/core/FileSystem.h"
 #include "platform/core/Prompts.h"
 #include "wizard/core/CTemplateDlg.h"
-#include "wizard/ui/CTemplateDlgWidget.h"
+#include "wizard/ui/CTemplateDialog.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 
 #include <benchmark/benchmark.h>

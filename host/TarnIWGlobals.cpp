@@ -6,7 +6,7 @@
 #include "filevalues/ui/CValidationDlg.h"
 #include "filterlist/ui/CFilterText.h"
 #include "filterlist/ui/CReposition.h"
-#include "wizard/ui/CTemplateDlgWidget.h"
+#include "wizard/ui/CTemplateDialog.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 
 // 1. Framework state: the module needs none of its own so far.

@@ -18,7 +18,7 @@
 #include "tarniw/TarnIW.h"
 #include "resources/core/Resource.h"
 #include "wizard/core/CTemplateDlg.h"
-#include "wizard/ui/CTemplateDlgWidget.h"
+#include "wizard/ui/CTemplateDialog.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 
 #include <QAbstractItemView>
@@ -57,7 +57,7 @@ struct CShotContext
     }
     ~CShotContext() { SetPrompts(nullptr); }
 
-    CTemplateDlgWidget *ShowTemplate()
+    CTemplateDialog *ShowTemplate()
     {
         dlg.ShowDialog(&demo.Host());
         return window.Dialog();
@@ -118,7 +118,7 @@ QImage TemplateEmpty(CShotContext &ctx)
 
 QImage TemplateAfterBrowse(CShotContext &ctx)
 {
-    CTemplateDlgWidget *pDlg = ctx.ShowTemplate();
+    CTemplateDialog *pDlg = ctx.ShowTemplate();
     ctx.Browse("demo-orders.csv");
     ctx.MapFirstColumns(2);
     return Grab(pDlg);
@@ -126,7 +126,7 @@ QImage TemplateAfterBrowse(CShotContext &ctx)
 
 QImage TemplateComboOpen(CShotContext &ctx)
 {
-    CTemplateDlgWidget *pDlg = ctx.ShowTemplate();
+    CTemplateDialog *pDlg = ctx.ShowTemplate();
     ctx.Browse("demo-orders.csv");
     ctx.MapFirstColumns(2);
     ClickCell(pDlg->FileValuesList(), 2, 1);
@@ -145,7 +145,7 @@ QImage TemplateHeaderLine(CShotContext &ctx)
     ctx.dlg.SetClassName(customers.pszName);
     ctx.dlg.SetFields(customers.FieldNames());
     ctx.demo.Host().SetClass(customers);
-    CTemplateDlgWidget *pDlg = ctx.ShowTemplate();
+    CTemplateDialog *pDlg = ctx.ShowTemplate();
     pDlg->CheckBox(IDC_QUOTED_VALUES)->click();
     pDlg->CheckBox(IDC_HEADER_LINE)->click();
     ctx.Browse("customers-export.csv");

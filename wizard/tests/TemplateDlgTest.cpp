@@ -10,7 +10,7 @@
 #include "platform/ui/DisplayText.h"
 #include "resources/ui/DlgLayout.h"
 #include "wizard/core/CTemplateDlg.h"
-#include "wizard/ui/CTemplateDlgWidget.h"
+#include "wizard/ui/CTemplateDialog.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ private Q_SLOTS:
     void fileFormatSwitchesReachTheTemplate();
 
 private:
-    CTemplateDlgWidget *Dialog() const { return m_pWindow->Dialog(); }
+    CTemplateDialog *Dialog() const { return m_pWindow->Dialog(); }
     CComboListCtrl *List(int nId) const
     {
         return nId == IDC_FILEVALUES_LIST ? Dialog()->FileValuesList() : Dialog()->ConstantsList();
@@ -163,7 +163,7 @@ void TestTemplateDlg::endingHidesWithoutHost()
     QFETCH(int, key);
     Browse(m_pBase->Write("a.csv", "1,2,3\n"));
     QCOMPARE(List(IDC_FILEVALUES_LIST)->model()->rowCount(), 3);
-    QPointer<CTemplateDlgWidget> pFirst = Dialog();
+    QPointer<CTemplateDialog> pFirst = Dialog();
 
     ClickCell(IDC_FILEVALUES_LIST, 0, 0);
     if (key)

@@ -6,7 +6,7 @@
 #include "platform/ui/ModuleWindows.h"
 #include "resources/core/Resource.h"
 #include "wizard/core/CTemplateDlg.h"
-#include "wizard/ui/CTemplateDlgWidget.h"
+#include "wizard/ui/CTemplateDialog.h"
 
 #include <QApplication>
 #include <QScopedValueRollback>
@@ -69,8 +69,8 @@ void CTemplateDlgWindow::CreateIfNeeded()
     // Widgets need a QApplication; without one the model works alone.
     if (m_pDialog || !qobject_cast<QApplication *>(QCoreApplication::instance()))
         return;
-    m_pDialog = new CTemplateDlgWidget(m_dlg, this);
-    QObject::connect(m_pDialog, &CTemplateDlgWidget::commandClicked, m_pDialog, [this](int nId) { OnCommand(nId); });
+    m_pDialog = new CTemplateDialog(m_dlg, this);
+    QObject::connect(m_pDialog, &CTemplateDialog::commandClicked, m_pDialog, [this](int nId) { OnCommand(nId); });
 }
 
 void CTemplateDlgWindow::ShowWindow()

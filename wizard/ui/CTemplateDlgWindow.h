@@ -12,7 +12,7 @@
 #include <QPointer>
 
 class CTemplateDlg;
-class CTemplateDlgWidget;
+class CTemplateDialog;
 
 class CTemplateDlgWindow : public ITemplateDlgWindow, public ICellEditOwner
 {
@@ -24,7 +24,7 @@ public:
     CTemplateDlgWindow &operator=(const CTemplateDlgWindow &) = delete;
 
     // The dialog, null until the first show.
-    CTemplateDlgWidget *Dialog() const { return m_pDialog; }
+    CTemplateDialog *Dialog() const { return m_pDialog; }
 
     // How long a conversion runs before its progress shows.
     void SetProgressDelay(int nDelayMs) { m_nProgressDelayMs = nDelayMs; }
@@ -50,7 +50,7 @@ private:
     void Convert(void (CTemplateDlg::*pfnAction)());
 
     CTemplateDlg &m_dlg;
-    QPointer<CTemplateDlgWidget> m_pDialog;
+    QPointer<CTemplateDialog> m_pDialog;
     CConversionProgress *m_pProgress = nullptr; // while a conversion runs
     int m_nProgressDelayMs = CConversionProgress::DefaultDelayMs;
 };

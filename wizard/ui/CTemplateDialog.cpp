@@ -1,4 +1,4 @@
-#include "wizard/ui/CTemplateDlgWidget.h"
+#include "wizard/ui/CTemplateDialog.h"
 
 #include "filterlist/ui/CComboListCtrl.h"
 #include "resources/core/Resource.h"
@@ -19,7 +19,7 @@ constexpr int ConstantsColumnWidth = 135;
 constexpr int RowPadding = 6;
 }
 
-CTemplateDlgWidget::CTemplateDlgWidget(CTemplateDlg &dlg, ICellEditOwner *pOwner)
+CTemplateDialog::CTemplateDialog(CTemplateDlg &dlg, ICellEditOwner *pOwner)
     : m_dlg(dlg)
 {
     // Creation order is tab order and stacking order: the group boxes lie
@@ -49,18 +49,18 @@ CTemplateDlgWidget::CTemplateDlgWidget(CTemplateDlg &dlg, ICellEditOwner *pOwner
         pList->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + RowPadding);
 }
 
-QPushButton *CTemplateDlgWidget::Button(int nId) const
+QPushButton *CTemplateDialog::Button(int nId) const
 {
     const auto it = m_buttons.find(nId);
     return it == m_buttons.end() ? nullptr : it->second;
 }
 
-QCheckBox *CTemplateDlgWidget::CheckBox(int nId) const
+QCheckBox *CTemplateDialog::CheckBox(int nId) const
 {
     return nId == IDC_QUOTED_VALUES ? m_pQuotedValues : nId == IDC_HEADER_LINE ? m_pHeaderLine : nullptr;
 }
 
-void CTemplateDlgWidget::ShowFileFormat()
+void CTemplateDialog::ShowFileFormat()
 {
     const QSignalBlocker quoted(m_pQuotedValues);
     const QSignalBlocker header(m_pHeaderLine);
@@ -68,7 +68,7 @@ void CTemplateDlgWidget::ShowFileFormat()
     m_pHeaderLine->setChecked(m_dlg.m_bHeaderLine);
 }
 
-void CTemplateDlgWidget::keyPressEvent(QKeyEvent *pEvent)
+void CTemplateDialog::keyPressEvent(QKeyEvent *pEvent)
 {
     // The default button is hidden, and Qt only presses a visible one.
     const bool bEnter = pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter;
@@ -80,7 +80,7 @@ void CTemplateDlgWidget::keyPressEvent(QKeyEvent *pEvent)
     QDialog::keyPressEvent(pEvent);
 }
 
-CComboListCtrl *CTemplateDlgWidget::CreateList(CReportRows &rows, int nId, const char *pszFirst,
+CComboListCtrl *CTemplateDialog::CreateList(CReportRows &rows, int nId, const char *pszFirst,
                                                const char *pszSecond, int nWidth, ICellEditOwner *pOwner)
 {
     auto *pList = new CComboListCtrl(rows, this);
@@ -94,13 +94,13 @@ CComboListCtrl *CTemplateDlgWidget::CreateList(CReportRows &rows, int nId, const
     return pList;
 }
 
-void CTemplateDlgWidget::CreateGroupBox(const char *pszTitle)
+void CTemplateDialog::CreateGroupBox(const char *pszTitle)
 {
     auto *pBox = new QGroupBox(QString::fromLatin1(pszTitle), this);
     ::SetDlgCtrlID(pBox, IDC_STATIC);
 }
 
-QPushButton *CTemplateDlgWidget::CreateButton(int nId, const char *pszText)
+QPushButton *CTemplateDialog::CreateButton(int nId, const char *pszText)
 {
     auto *pButton = new QPushButton(QString::fromLatin1(pszText), this);
     ::SetDlgCtrlID(pButton, nId);
@@ -108,12 +108,12 @@ QPushButton *CTemplateDlgWidget::CreateButton(int nId, const char *pszText)
     return pButton;
 }
 
-void CTemplateDlgWidget::CreateCommandButton(int nId, const char *pszText)
+void CTemplateDialog::CreateCommandButton(int nId, const char *pszText)
 {
     connect(CreateButton(nId, pszText), &QPushButton::clicked, this, [this, nId] { Q_EMIT commandClicked(nId); });
 }
 
-QCheckBox *CTemplateDlgWidget::CreateCheckBox(int nId, const char *pszText)
+QCheckBox *CTemplateDialog::CreateCheckBox(int nId, const char *pszText)
 {
     auto *pBox = new QCheckBox(QString::fromLatin1(pszText), this);
     ::SetDlgCtrlID(pBox, nId);

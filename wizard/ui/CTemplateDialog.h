@@ -2,8 +2,8 @@
 // dialog units of the dialog's font. It holds no state of its own; the two
 // lists show the rows of the template model and the buttons report their
 // control ids.
-#ifndef TARNIW_WIZARD_CTEMPLATEDLGWIDGET_H
-#define TARNIW_WIZARD_CTEMPLATEDLGWIDGET_H
+#ifndef TARNIW_WIZARD_CTEMPLATEDIALOG_H
+#define TARNIW_WIZARD_CTEMPLATEDIALOG_H
 
 #include <QDialog>
 
@@ -16,14 +16,14 @@ class ICellEditOwner;
 class QCheckBox;
 class QPushButton;
 
-class CTemplateDlgWidget : public QDialog
+class CTemplateDialog : public QDialog
 {
     Q_OBJECT
 
 public:
     // A hidden dialog without parent whose lists show dlg's rows and ask
     // pOwner about cell edits.
-    CTemplateDlgWidget(CTemplateDlg &dlg, ICellEditOwner *pOwner);
+    CTemplateDialog(CTemplateDlg &dlg, ICellEditOwner *pOwner);
 
     CComboListCtrl *FileValuesList() const { return m_pFileValues; }
     CComboListCtrl *ConstantsList() const { return m_pConstants; }
