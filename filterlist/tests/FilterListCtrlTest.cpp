@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -119,6 +120,17 @@ private Q_SLOTS:
         QTRY_COMPARE(owner.m_nNotices, 1);
         QVERIFY(clock.elapsed() >= 475); // a coarse timer may fire up to 5 % early
         QCOMPARE(owner.Shown(), CString("apple avocado"));
+
+        // Return applies the typed filter at once and goes no further: the
+        // dialog's default button is not pressed.
+        QPushButton defaultButton(&owner.m_dlg);
+        defaultButton.setDefault(true);
+        QSignalSpy pressed(&defaultButton, &QPushButton::clicked);
+        QTest::keyClicks(owner.Box(0), "v");
+        QTest::keyClick(owner.Box(0), Qt::Key_Return);
+        QCOMPARE(owner.m_nNotices, 2);
+        QCOMPARE(owner.Shown(), CString("avocado"));
+        QCOMPARE(pressed.count(), 0);
 
         QTest::keyClick(owner.Box(0), Qt::Key_Escape);
         QVERIFY(owner.m_pList->hasFocus());

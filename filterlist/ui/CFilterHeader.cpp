@@ -42,6 +42,14 @@ CString CFilterHeader::FilterText(int nColumn) const
     return FromDisplay(box.pEdit->text(), box.strBytes).Left(kMaxFilterText);
 }
 
+void CFilterHeader::ReportPendingChange()
+{
+    if (m_changeTimer.isActive()) {
+        m_changeTimer.stop();
+        emit filterChanged();
+    }
+}
+
 bool CFilterHeader::SetFilterText(int nColumn, const CString &strText)
 {
     if (nColumn < 0 || nColumn >= int(m_aBoxes.size()))

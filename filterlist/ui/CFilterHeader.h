@@ -31,6 +31,8 @@ public:
     void SetFilterBarShown(bool bShown);
     bool IsFilterBarShown() const { return m_bShown; }
     void SetFilterChangeDelay(int nMilliseconds) { m_changeTimer.setInterval(nMilliseconds); }
+    // Reports a change still waiting for its delay now.
+    void ReportPendingChange();
 
     // The filter text of a column; empty for no filter or no such column.
     CString FilterText(int nColumn) const;

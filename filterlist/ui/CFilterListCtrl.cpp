@@ -331,6 +331,11 @@ bool CFilterListCtrl::HandleFilterBoxKey(QObject *pBox, QKeyEvent *pKey)
         // Back to the rows; the dialog around the list stays open.
         setFocus();
         return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Filters now, and never presses the dialog's default button.
+        m_pHeader->ReportPendingChange();
+        return true;
     default:
         return false;
     }

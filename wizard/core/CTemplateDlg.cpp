@@ -30,6 +30,8 @@ const char *const kLoadedTemplateLesser = "Loaded TemplateField Values are lesse
 const char *const kChooseFileFirst = "No file values: choose a CSV file with Browse first";
 const char *const kNoRecordConverted = "No line of the file could be converted into a record";
 const char *const kNoTemplateChosen = "No template chosen: pick one in the file type list";
+const char *const kConstantNotKeptFormat =
+    "Template not saved: the value of %s holds a comma or a line break, which a template cannot keep";
 
 bool IsNoField(const CString &text)
 {
@@ -225,10 +227,25 @@ void CTemplateDlg::WriteFieldList(const CStringArray &fields, const CString &tem
         AfxMessageBox(kFileOpenFailed);
 }
 
+bool CTemplateDlg::CheckConstantsKeepable() const
+{
+    // A template line is cut at commas and ends at a line break: such a
+    // value would come back cut, or spill into other constants.
+    for (int row = 0; row < m_lstConstants.GetItemCount(); ++row) {
+        if (m_lstConstants.GetItemText(row, 1).find_first_of(",\r\n") != std::string::npos) {
+            CString message;
+            message.Format(kConstantNotKeptFormat, m_lstConstants.GetItemText(row, 0).c_str());
+            AfxMessageBox(message);
+            return false;
+        }
+    }
+    return true;
+}
+
 void CTemplateDlg::SaveTemplate()
 {
     m_arrColumnFields.RemoveAll();
-    if (!CheckFileValues() || !CheckConstantsSelected())
+    if (!CheckFileValues() || !CheckConstantsSelected() || !CheckConstantsKeepable())
         return;
     CString folder, path;
     if (!EnsureTemplateFolder(folder) || !AskFile(false, kCsvExt, kCsvFilter, folder, path))

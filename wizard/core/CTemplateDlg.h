@@ -114,6 +114,9 @@ private:
     // The first constant row without value; shows "%s is not selected in
     // Template" for it and returns false.
     bool CheckConstantsSelected() const;
+    // False, after a message naming it, when a constant's value could not
+    // be read back from a template.
+    bool CheckConstantsKeepable() const;
     // A row in the constants for each field that no column takes.
     void FillConstantsFromFields();
     // Each field to the first free column of its name (the header line).
