@@ -97,6 +97,9 @@ void CTemplateDlg::ShowDialog(CImportHost *pHost)
         m_pWindow->CreateIfNeeded();
     m_lstFileValues.DeleteAllItems();
     m_lstConstants.DeleteAllItems();
+    // A dialog shown anew reads files plainly until a template or the user
+    // switches it, whatever the last class used.
+    SetFileFormat(false, false);
     if (m_pWindow)
         m_pWindow->ShowWindow();
     SetHost(pHost);
@@ -153,6 +156,8 @@ void CTemplateDlg::SetFileFormat(bool bQuotedValues, bool bHeaderLine)
 {
     m_bQuotedValues = bQuotedValues;
     m_bHeaderLine = bHeaderLine;
+    if (m_pWindow)
+        m_pWindow->FileFormatChanged();
 }
 
 CString CTemplateDlg::GetExeDirectory()
@@ -288,8 +293,6 @@ void CTemplateDlg::LoadTemplate()
     }
     ApplyTemplateEntries(entries);
     SetFileFormat(format.bQuoted, format.bHeaderLine);
-    if (m_pWindow)
-        m_pWindow->FileFormatChanged();
 }
 
 void CTemplateDlg::ApplyTemplateEntries(const CStringArray &entries)

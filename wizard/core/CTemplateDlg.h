@@ -48,7 +48,7 @@ public:
 
     // The file format switches of the check boxes: quoted values, and a
     // first line of column names. They take effect at the next Browse and
-    // conversion, and are saved with a template.
+    // conversion, and are saved with a template; the window shows them.
     void SetFileFormat(bool bQuotedValues, bool bHeaderLine);
 
     // Store folders of the current class.

@@ -296,6 +296,12 @@ void TestTemplateDlg::fileFormatSwitchesReachTheTemplate()
     QVERIFY(!pQuoted->isChecked() && !pHeader->isChecked());
     QVERIFY(!m_pDlg->m_bQuotedValues && !m_pDlg->m_bHeaderLine);
     QVERIFY(m_pPrompts->prompts.m_messages.IsEmpty());
+
+    // Shown anew, as for another class, the dialog starts plain.
+    QTest::mouseClick(pQuoted, Qt::LeftButton);
+    QVERIFY(m_pDlg->m_bQuotedValues);
+    m_pDlg->ShowDialog(m_pHost.get());
+    QVERIFY(!pQuoted->isChecked() && !m_pDlg->m_bQuotedValues);
 }
 
 QTEST_MAIN(TestTemplateDlg)
