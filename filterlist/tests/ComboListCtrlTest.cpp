@@ -261,25 +261,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("key");
         QTest::addColumn<QByteArray>("result");
-        QTest::addColumn<int>("dialogResult"); // -1: the dialog never saw the key
 
         const QStringList abc{"A", "b", "c"}, none;
         const QByteArray a("A"), b("b"), typed("new"), latin("\xe9t\xe9");
         const int esc = Qt::Key_Escape, ret = Qt::Key_Return, tab = Qt::Key_Tab, down = Qt::Key_Down;
-        QTest::newRow("combo Escape") << a << abc << false << down << "" << esc << a << -1;
-        QTest::newRow("combo Enter") << a << abc << false << down << "" << ret << b << -1;
-        QTest::newRow("drop-down pick") << a << abc << true << down << "" << ret << b << -1;
-        QTest::newRow("drop-down dismissed") << a << abc << true << down << "" << esc << a << -1;
-        QTest::newRow("combo Tab") << a << abc << false << down << "" << tab << b << -1;
-        QTest::newRow("edit Escape") << a << none << false << 0 << "new" << esc << a << -1;
-        QTest::newRow("edit Enter") << a << none << false << 0 << "new" << ret << typed << -1;
-        QTest::newRow("edit Tab") << a << none << false << 0 << "new" << tab << typed << -1;
-        QTest::newRow("edit Shift+Tab") << a << none << false << 0 << "new" << int(Qt::Key_Backtab) << typed << -1;
+        QTest::newRow("combo Escape") << a << abc << false << down << "" << esc << a;
+        QTest::newRow("combo Enter") << a << abc << false << down << "" << ret << b;
+        QTest::newRow("drop-down pick") << a << abc << true << down << "" << ret << b;
+        QTest::newRow("drop-down dismissed") << a << abc << true << down << "" << esc << a;
+        QTest::newRow("combo Tab") << a << abc << false << down << "" << tab << b;
+        QTest::newRow("edit Escape") << a << none << false << 0 << "new" << esc << a;
+        QTest::newRow("edit Enter") << a << none << false << 0 << "new" << ret << typed;
+        QTest::newRow("edit Tab") << a << none << false << 0 << "new" << tab << typed;
+        QTest::newRow("edit Shift+Tab") << a << none << false << 0 << "new" << int(Qt::Key_Backtab) << typed;
         QTest::newRow("Latin-1 combo entry") << QByteArray("x") << QStringList{"caf\u00e9", "\u00c4pfel"} << false << int(Qt::Key_Home)
-                                             << "" << ret << QByteArray("caf\xe9") << -1;
-        QTest::newRow("Latin-1 cell in a combo") << latin << QStringList{"A"} << false << 0 << "" << ret << latin << -1;
-        QTest::newRow("Latin-1 cell in an edit") << latin << none << false << 0 << "" << ret << latin << -1;
-        QTest::newRow("typed text as UTF-8") << QByteArray("x") << none << false << 0 << "\u00fc" << ret << QByteArray("\xc3\xbc") << -1;
+                                             << "" << ret << QByteArray("caf\xe9");
+        QTest::newRow("Latin-1 cell in a combo") << latin << QStringList{"A"} << false << 0 << "" << ret << latin;
+        QTest::newRow("Latin-1 cell in an edit") << latin << none << false << 0 << "" << ret << latin;
+        QTest::newRow("typed text as UTF-8") << QByteArray("x") << none << false << 0 << "\u00fc" << ret << QByteArray("\xc3\xbc");
     }
 
     void editEnds()
@@ -291,7 +290,6 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, key);
         QFETCH(QByteArray, result);
-        QFETCH(int, dialogResult);
         m_owner.m_choices = Strings(choices);
         m_pRows->SetItemText(4, 1, cell.toStdString());
 
@@ -321,7 +319,7 @@ private Q_SLOTS:
         QCOMPARE(done.cchTextMax, result.size());
         QVERIFY(!OpenEditor());
         QCOMPARE(QByteArray::fromStdString(m_pRows->GetItemText(4, 1)), cell);
-        QCOMPARE(m_nDialogResult, dialogResult);
+        QCOMPARE(m_nDialogResult, -1); // no ending key reaches the dialog
         // The platform may take the activation away from the window with the
         // drop-down; the window's own focus tells where the edit handed it.
         if (dropDown)

@@ -241,11 +241,9 @@ private Q_SLOTS:
         QTest::keyClick(m_list, Qt::Key_G, Qt::ShiftModifier);
         QCOMPARE(m_list->showGrid(), grid);
 
-        const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
-        for (const Qt::KeyboardModifiers mods : {shift, shift | Qt::ControlModifier}) {
-            QKeyEvent shiftE(QEvent::KeyPress, Qt::Key_E, mods);
-            QCOMPARE(m_list->PreTranslateKey(&shiftE), mods == Qt::ShiftModifier);
-        }
+        QKeyEvent shiftE(QEvent::KeyPress, Qt::Key_E, Qt::ShiftModifier);
+        QKeyEvent ctrlShiftE(QEvent::KeyPress, Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier);
+        QVERIFY(m_list->PreTranslateKey(&shiftE) && !m_list->PreTranslateKey(&ctrlShiftE));
         QTest::keyClick(m_list, Qt::Key_Menu);
         QCOMPARE(m_list->m_shown.value(0), QString("Write to Excel\tShift+E"));
     }

@@ -18,6 +18,7 @@ TEST(FileOperations, BrowseCsvFile)
         Lines fileValues;
         Lines constants;
         Lines seen;
+        bool bFolder = false; // a folder picked instead of a file: lists kept, path taken
     };
     std::string wide;
     Lines wideRows;
@@ -35,27 +36,21 @@ TEST(FileOperations, BrowseCsvFile)
         {"5,000 columns", wide + "\n1,2\n", {"F1"}, wideRows, {"F1|"}, {}},
         {"first line over 16 MiB", aMax + ",b\n1,2\n", {"F1"}, {}, {},
          {"error 1: Line longer than 16 MiB: skipped: " + aMax.substr(0, 1024), "box Line longer than 16 MiB: skipped"}},
+        {"a folder", "", {"F1"}, {"old|"}, {}, {"box File Open Failed !!!!"}, true},
     };
     for (const Case &c : cases) {
         CDlgFixture f(c.fields);
         f.AddRow(f.dlg.m_lstFileValues, "old");
-        f.Prompts().QueueAnswer(f.base.Write("in.csv", c.file));
+        const CString picked = c.bFolder ? "dir" : "in.csv";
+        f.base.Write(c.bFolder ? "dir/x" : "in.csv", c.file);
+        f.Prompts().QueueAnswer(f.base.Path(picked));
         f.dlg.BrowseCsvFile();
-        EXPECT_EQ(f.dlg.m_strFilePath, f.base.Path("in.csv")) << c.name;
+        EXPECT_EQ(f.dlg.m_strFilePath, f.base.Path(picked)) << c.name;
         EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstFileValues), c.fileValues) << c.name;
         EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstConstants), c.constants) << c.name;
         EXPECT_TRUE(f.Seen() == c.seen) << c.name;
         EXPECT_EQ(f.Prompts().m_requests.at(0).strInitialDir, f.base.Path("FileValues/Alpha")) << c.name;
     }
-    // A folder picked instead of a file: message, lists kept, path taken.
-    CDlgFixture f({"F1"});
-    f.AddRow(f.dlg.m_lstFileValues, "old");
-    f.base.Write("dir/x", "");
-    f.Prompts().QueueAnswer(f.base.Path("dir"));
-    f.dlg.BrowseCsvFile();
-    EXPECT_EQ(f.Seen(), Lines{"box File Open Failed !!!!"});
-    EXPECT_EQ(CDlgFixture::Rows(f.dlg.m_lstFileValues), Lines{"old|"});
-    EXPECT_EQ(f.dlg.m_strFilePath, f.base.Path("dir"));
 }
 
 // With a header line, Browse maps each field to the first free column of
