@@ -35,20 +35,25 @@ bool NextToken(const char *&p, std::string_view &token)
 }
 
 namespace {
-// The cell of a result line at p in a column; with a colour to set, the
-// text turns black at an "OK" token and red at an "Error" token on the way.
+// A row's text turns black at an "OK" token and red at an "Error" token.
+void NoteRowColour(std::string_view cell, COLORREF &crText)
+{
+    if (cell == "OK")
+        crText = kValidRowColour;
+    else if (cell == "Error")
+        crText = kErrorRowColour;
+}
+
+// The cell of a result line at p in a column, noting the row's colour on
+// the way when there is one to set.
 std::string_view LineCell(const char *p, int nColumn, COLORREF *pTextColour)
 {
     std::string_view cell;
     for (int i = 0; i <= nColumn; ++i) {
         if (!NextToken(p, cell))
             return " ";
-        if (!pTextColour)
-            continue;
-        if (cell[0] == 'O' && cell == "OK")
-            *pTextColour = kValidRowColour;
-        else if (cell[0] == 'E' && cell == "Error")
-            *pTextColour = kErrorRowColour;
+        if (pTextColour)
+            NoteRowColour(cell, *pTextColour);
     }
     return cell;
 }
@@ -85,10 +90,7 @@ int QuotedRowText(std::uintptr_t dwData, int nColumn, CString *pText, COLORREF *
             cell = " ";
             break;
         }
-        if (cell == "OK")
-            *pTextColour = kValidRowColour;
-        else if (cell == "Error")
-            *pTextColour = kErrorRowColour;
+        NoteRowColour(cell, *pTextColour);
     }
     pText->assign(cell);
     return 1;

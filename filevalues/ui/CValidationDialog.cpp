@@ -58,8 +58,7 @@ void CValidationDialog::CreateControls()
     connect(pCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     m_lstResults = new CFilterListCtrl(this);
-    m_lstResults->SetDataDescriptor(RowText);
-    m_lstResults->SetCellView(RowCell);
+    SetQuotedRows(false);
     m_lstResults->m_strProfileName = "Validation List";
     m_lstResults->Create(this, IDC_RESULT_LIST);
     auto applyFilters = [this] { m_lstResults->ApplyFilters(); };

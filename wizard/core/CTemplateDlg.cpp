@@ -206,17 +206,22 @@ bool CTemplateDlg::CheckFileValues() const
     return false;
 }
 
-bool CTemplateDlg::CheckConstantsSelected() const
+bool CTemplateDlg::CheckConstantValues(bool (*pfnRefused)(const CString &), const char *pszFormat) const
 {
     for (int row = 0; row < m_lstConstants.GetItemCount(); ++row) {
-        if (m_lstConstants.GetItemText(row, 1).IsEmpty()) {
+        if (pfnRefused(m_lstConstants.GetItemText(row, 1))) {
             CString message;
-            message.Format(kNotSelectedFormat, m_lstConstants.GetItemText(row, 0).c_str());
+            message.Format(pszFormat, m_lstConstants.GetItemText(row, 0).c_str());
             AfxMessageBox(message);
             return false;
         }
     }
     return true;
+}
+
+bool CTemplateDlg::CheckConstantsSelected() const
+{
+    return CheckConstantValues([](const CString &value) { return value.IsEmpty(); }, kNotSelectedFormat);
 }
 
 void CTemplateDlg::WriteFieldList(const CStringArray &fields, const CString &templateName)
@@ -236,15 +241,9 @@ bool CTemplateDlg::CheckConstantsKeepable() const
 {
     // A template line is cut at commas and ends at a line break: such a
     // value would come back cut, or spill into other constants.
-    for (int row = 0; row < m_lstConstants.GetItemCount(); ++row) {
-        if (m_lstConstants.GetItemText(row, 1).find_first_of(",\r\n") != std::string::npos) {
-            CString message;
-            message.Format(kConstantNotKeptFormat, m_lstConstants.GetItemText(row, 0).c_str());
-            AfxMessageBox(message);
-            return false;
-        }
-    }
-    return true;
+    return CheckConstantValues(
+        [](const CString &value) { return value.find_first_of(",\r\n") != std::string::npos; },
+        kConstantNotKeptFormat);
 }
 
 void CTemplateDlg::SaveTemplate()

@@ -117,6 +117,9 @@ private:
     // False, after a message naming it, when a constant's value could not
     // be read back from a template.
     bool CheckConstantsKeepable() const;
+    // Shows pszFormat, naming the field, for the first constant row whose
+    // value pfnRefused refuses, and returns false.
+    bool CheckConstantValues(bool (*pfnRefused)(const CString &), const char *pszFormat) const;
     // A row in the constants for each field that no column takes.
     void FillConstantsFromFields();
     // Each field to the first free column of its name (the header line).
