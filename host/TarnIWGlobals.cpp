@@ -6,11 +6,13 @@
 #include "filevalues/ui/CValidationDlg.h"
 #include "filterlist/ui/CFilterText.h"
 #include "filterlist/ui/CReposition.h"
+#include "listctrl/ui/CListRegistry.h"
 #include "wizard/ui/CTemplateDialog.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 
 // 1. Framework state: the module needs none of its own so far.
-// 2. theListRegistry, the registry of live common lists, goes here.
+// 2. The registry of live common lists.
+CListRegistry theListRegistry;
 // 3. The filter value popup of every filter list.
 CFilterText theFilterText;
 // 4. The application object.
