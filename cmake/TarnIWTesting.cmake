@@ -18,13 +18,18 @@ if(TARNIW_BUILD_TESTS)
 endif()
 
 # Under wine the tests share one wine prefix in the build tree, made once
-# before them (wineboot) rather than by the first tests at once.
+# before them (wineboot) rather than by the first tests at once. Programs
+# that wineboot starts may still be finishing the prefix when it returns, so
+# the fixture also waits for the wine server to end (wineserver -w).
 set(TARNIW_TEST_WINE OFF)
 if(CMAKE_CROSSCOMPILING_EMULATOR MATCHES "wine")
   set(TARNIW_TEST_WINE ON)
   set(TARNIW_WINE_ENVIRONMENT "WINEPREFIX=${PROJECT_BINARY_DIR}/wineprefix;WINEDEBUG=-all")
+  find_program(TARNIW_WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH
+    REQUIRED)
   if(TARNIW_BUILD_TESTS)
-    add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init)
+    add_test(NAME wine_prefix COMMAND sh -c "\"$1\" wineboot --init && \"$2\" -w" wine_prefix
+      ${CMAKE_CROSSCOMPILING_EMULATOR} ${TARNIW_WINESERVER})
     set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TARNIW_WINE_ENVIRONMENT}"
       TIMEOUT 300)
   endif()
