@@ -232,8 +232,9 @@ private Q_SLOTS:
     }
 
     // The list grows with the dialog, the buttons keep to its lower right
-    // corner and the counts to its bottom. Counts of any size are read whole;
-    // the dialog keeps room for them and for its buttons, however small.
+    // corner and the counts (valid above error) to its bottom. Counts of any
+    // size are read whole; the dialog keeps room for them and for its
+    // buttons, however small.
     void resizingKeepsTheControlsAnchoredAndVisible()
     {
         CTempBase base;
@@ -259,6 +260,7 @@ private Q_SLOTS:
             QVERIFY(pFrame->geometry().contains(pLabel->geometry()));
         }
         QVERIFY(GetDlgItem(pWnd, IDC_TOTAL_LABEL)->geometry().right() < GetDlgItem(pWnd, IDC_VALID_LABEL)->x());
+        QVERIFY(GetDlgItem(pWnd, IDC_VALID_LABEL)->geometry().bottom() < GetDlgItem(pWnd, IDC_ERROR_LABEL)->y());
         QVERIFY(pFrame->geometry().right() < Button(dlg, IDOK)->x());
         for (int nID : {IDOK, IDCANCEL})
             QVERIFY(pWnd->rect().contains(Button(dlg, nID)->geometry()));

@@ -64,14 +64,7 @@ class TestComboListCtrl : public QObject
     CComboListCtrl *m_pList = nullptr;
     CTestOwner m_owner;
 
-    QPoint CellPoint(int nItem, int nSubItem) const
-    {
-        return QPoint(m_pList->columnViewportPosition(nSubItem) + m_pList->columnWidth(nSubItem) / 2,
-                      m_pList->rowViewportPosition(nItem) + m_pList->rowHeight(nItem) / 2);
-    }
-
     void Click(const QPoint &pt) { QTest::mouseClick(m_pList->viewport(), Qt::LeftButton, {}, pt); }
-    void ClickCell(int nItem, int nSubItem) { Click(CellPoint(nItem, nSubItem)); }
 
 private Q_SLOTS:
     void init()
@@ -141,7 +134,7 @@ private Q_SLOTS:
         QFETCH(int, editedColumn);
         m_owner.m_choices = Strings(choices);
         const QPoint pt(m_pList->columnViewportPosition(column) + (dx < 0 ? m_pList->columnWidth(column) / 2 : dx),
-                        CellPoint(3, 0).y());
+                        CellPoint(m_pList, 3, 0).y());
 
         Click(pt);
         if (doubleClick) {
@@ -180,22 +173,22 @@ private Q_SLOTS:
             m_pRows->DeleteItem(2);
         if (where == "empty")
             m_pRows->DeleteAllItems();
-        QPoint pt = CellPoint(0, 1);
+        QPoint pt = CellPoint(m_pList, 0, 1);
         if (where == "below" || where == "drag")
-            pt = CellPoint(1, 1) + QPoint(0, m_pList->rowHeight(1));
+            pt = CellPoint(m_pList, 1, 1) + QPoint(0, m_pList->rowHeight(1));
         else if (where == "right")
             pt.setX(m_pList->horizontalHeader()->length() + 2);
 
         if (where == "drag") {
             // After an earlier press on a cell, which the view remembers.
-            ClickCell(0, 0);
+            ClickCell(m_pList, 0, 0);
             m_pList->clearSelection();
             m_pOther->setFocus();
             m_owner.m_nRequests = 0;
             QTest::mousePress(m_pList->viewport(), Qt::LeftButton, {}, pt);
-            QTest::mouseMove(m_pList->viewport(), CellPoint(0, 1));
-            QTest::mouseMove(m_pList->viewport(), CellPoint(1, 1));
-            QTest::mouseRelease(m_pList->viewport(), Qt::LeftButton, {}, CellPoint(1, 1));
+            QTest::mouseMove(m_pList->viewport(), CellPoint(m_pList, 0, 1));
+            QTest::mouseMove(m_pList->viewport(), CellPoint(m_pList, 1, 1));
+            QTest::mouseRelease(m_pList->viewport(), Qt::LeftButton, {}, CellPoint(m_pList, 1, 1));
         } else {
             Click(pt);
         }
@@ -234,7 +227,7 @@ private Q_SLOTS:
         m_owner.m_choices = Strings(choices);
         m_pRows->SetItemText(1, 1, cell.toStdString());
 
-        ClickCell(1, 1);
+        ClickCell(m_pList, 1, 1);
 
         QComboBox *pCombo = OpenCombo();
         QVERIFY(pCombo);
@@ -293,7 +286,7 @@ private Q_SLOTS:
         m_owner.m_choices = Strings(choices);
         m_pRows->SetItemText(4, 1, cell.toStdString());
 
-        ClickCell(4, 1);
+        ClickCell(m_pList, 4, 1);
         QWidget *pEditor = OpenEditor();
         QVERIFY(pEditor);
         if (dropDown) {
@@ -342,17 +335,17 @@ private Q_SLOTS:
     {
         QFETCH(QString, action);
         QFETCH(int, requests);
-        ClickCell(1, 1);
+        ClickCell(m_pList, 1, 1);
         QVERIFY(OpenEdit());
         QTest::keyClicks(OpenEdit(), "new");
 
         if (action == "scroll") {
             m_pList->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
             QCOMPARE(m_owner.m_results.size(), size_t(1));
-            ClickCell(m_pList->rowAt(10), 0);
+            ClickCell(m_pList, m_pList->rowAt(10), 0);
         } else {
             m_owner.m_pRowsToClear = action == "clear" ? m_pRows.get() : nullptr;
-            ClickCell(2, 1);
+            ClickCell(m_pList, 2, 1);
         }
         CloseEditorWindows();
 
@@ -364,7 +357,7 @@ private Q_SLOTS:
 
     void typingStopsAtCellWidth()
     {
-        ClickCell(0, 2);
+        ClickCell(m_pList, 0, 2);
         QLineEdit *pEdit = OpenEdit();
         QVERIFY(pEdit);
         QTest::keyClicks(pEdit, QString(60, QLatin1Char('W')));

@@ -32,7 +32,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("bSorted");
         QTest::addColumn<QString>("order");
 
-        QTest::newRow("a onto c") << 0 << 2 << false << "bacd";
         QTest::newRow("d onto b, sorted box") << 3 << 1 << true << "adbc";
         QTest::newRow("b below d") << 1 << -1 << false << "acdb";
         QTest::newRow("released beside") << 1 << -2 << false << "abcd";

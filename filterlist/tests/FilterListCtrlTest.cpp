@@ -47,12 +47,7 @@ public:
         });
     }
 
-    void Add(std::initializer_list<const char *> cells)
-    {
-        const int n = m_pList->GetItemCount();
-        m_pList->InsertItem(n);
-        m_pList->SetItemData(n, m_cells.Data(cells));
-    }
+    void Add(std::initializer_list<const char *> cells) { m_cells.AddTo(*m_pList, cells); }
 
     void Show()
     {
@@ -102,7 +97,6 @@ private Q_SLOTS:
         QVERIFY(owner.m_pList->IsFilterBarShown());
         QTRY_VERIFY(owner.Box(0)->hasFocus());
         QVERIFY(pHeader->height() > nPlainHeight);
-        QCOMPARE(owner.Box(1)->x(), pHeader->sectionViewportPosition(1));
         owner.m_pList->SetColumnWidth(0, 150);
         QCOMPARE(owner.Box(1)->x(), 150);
         owner.m_pList->horizontalHeader()->moveSection(2, 0);
@@ -176,11 +170,8 @@ private Q_SLOTS:
         QTRY_COMPARE(owner.Shown(), CString("banana"));
 
         std::unique_ptr<QMenu> pMenu(owner.m_pList->BuildHeaderMenu());
-        const QAction *pLast = pMenu->actions().last();
-        QCOMPARE(pLast->text(), QString("Reset Filters"));
-        QCOMPARE(pLast->data().toInt(), IDM_RESET_FILTERS);
         const int nNotices = owner.m_nNotices;
-        owner.m_pList->OnCommand(IDM_RESET_FILTERS);
+        pMenu->actions().last()->trigger();
         QTRY_COMPARE(owner.m_nNotices, nNotices + 1);
         QCOMPARE(owner.Shown(), CString("apple banana"));
         QCOMPARE(owner.m_pList->GetFilterText(0, strText), 0);

@@ -55,13 +55,16 @@ public:
             row.Add(psz);
         return reinterpret_cast<std::uintptr_t>(&row);
     }
-    // Appends a row as the validation dialog does; returns SetItemData's answer.
-    BOOL Add(std::initializer_list<const char *> cells)
+    // Appends a row as the validation dialog does, to these rows or to a
+    // list's; returns SetItemData's answer.
+    template <class Rows>
+    BOOL AddTo(Rows &rows, std::initializer_list<const char *> cells)
     {
-        const int n = m_rows.GetItemCount();
-        m_rows.InsertItem(n);
-        return m_rows.SetItemData(n, Data(cells));
+        const int n = rows.GetItemCount();
+        rows.InsertItem(n);
+        return rows.SetItemData(n, Data(cells));
     }
+    BOOL Add(std::initializer_list<const char *> cells) { return AddTo(m_rows, cells); }
     CString Shown(int nColumn = 0) const { return ShownCells(m_rows, nColumn); }
 
     CTestLayout m_layout;

@@ -6,27 +6,19 @@
 
 namespace {
 
-CString Joined(const CStringArray &a)
-{
-    CString s;
-    for (const CString &v : a)
-        s += "[" + v + "]";
-    return s;
-}
-
 TEST(FilterValues, DistinctIgnoringCaseFirstKeptSortedIgnoringCase)
 {
     CTestRows t;
     for (const char *v : {"b", "A", "b", "", "B", "a", "c", "hidden"})
         t.Add({"x", v});
     t.m_rows.ApplyFilters({"", "~"}); // "~" is no token: the column shows nothing
-    EXPECT_EQ(Joined(CollectFilterValues(t.m_rows, 1)), "");
+    EXPECT_EQ(CollectFilterValues(t.m_rows, 1), CStringArray());
     t.m_rows.ApplyFilters({"", "a~b~c"});
-    EXPECT_EQ(Joined(CollectFilterValues(t.m_rows, 1)), "[A][b][c]");
+    EXPECT_EQ(CollectFilterValues(t.m_rows, 1), (CStringArray{"A", "b", "c"}));
     // Only shown rows count; a column without definition asks with -1.
     t.m_rows.ApplyFilters({"", "c"});
-    EXPECT_EQ(Joined(CollectFilterValues(t.m_rows, 1)), "[c]");
-    EXPECT_EQ(Joined(CollectFilterValues(t.m_rows, 7)), "[def-1]");
+    EXPECT_EQ(CollectFilterValues(t.m_rows, 1), CStringArray{"c"});
+    EXPECT_EQ(CollectFilterValues(t.m_rows, 7), CStringArray{"def-1"});
 }
 
 TEST(FilterValues, JoinSkipsChoicesTheFilterAlreadyContains)

@@ -158,7 +158,6 @@ private Q_SLOTS:
         QTest::newRow("> appends in box order") << abcd << "v:0,2,3 <; h:2,0 >" << "B,A,D" << "C" << CStringArray();
         QTest::newRow("< keeps a fixed column") << abcd << "v:0,1 <" << "B,C,D" << "A"
                                                 << CStringArray{"Can not hide B"};
-        QTest::newRow("double clicks move") << abcd << "v:0 dbl; h:0 dbl" << "B,C,D,A" << "" << CStringArray();
         QTest::newRow("double click keeps a fixed column") << abcd << "v:1 dbl" << "A,B,C,D" << ""
                                                            << CStringArray{"Cant not Hide B"};
         QTest::newRow("fixed names match by case") << QStringList{"A", "b"} << "v:1 dbl" << "A" << "b"

@@ -23,6 +23,17 @@
 
 namespace {
 
+// A menu's items as "text=command", " grey" added for a disabled one; the
+// menu goes.
+QStringList Describe(QMenu *menu)
+{
+    QStringList items;
+    for (QAction *a : menu->actions())
+        items << QStringLiteral("%1=%2%3").arg(a->text()).arg(a->data().toInt()).arg(a->isEnabled() ? "" : " grey");
+    delete menu;
+    return items;
+}
+
 // Records the menus the list would show instead of showing them.
 class CTestList : public CCommonListCtrl
 {
@@ -31,12 +42,7 @@ public:
     QStringList m_shown;
 
 protected:
-    void TrackPopupMenu(QMenu *pMenu) override
-    {
-        for (QAction *a : pMenu->actions())
-            m_shown << a->text();
-        delete pMenu;
-    }
+    void TrackPopupMenu(QMenu *pMenu) override { m_shown = Describe(pMenu); }
 };
 
 // Writes down every heading a header draws: its text and rectangle.
@@ -54,15 +60,6 @@ public:
     }
     mutable std::map<int, std::pair<QString, QRect>> m_drawn;
 };
-
-QStringList Describe(QMenu *menu)
-{
-    QStringList items;
-    for (QAction *a : menu->actions())
-        items << QStringLiteral("%1=%2%3").arg(a->text()).arg(a->data().toInt()).arg(a->isEnabled() ? "" : " grey");
-    delete menu;
-    return items;
-}
 
 // Three columns: text (type 3), whole number (1), decimal (2).
 void Fill(CCommonListCtrl &list, const std::vector<std::array<const char *, 3>> &rows)
@@ -205,7 +202,7 @@ private Q_SLOTS:
     {
         Fill(*m_list, {{{"a", "1", "1"}}});
         emit m_list->GetHeaderCtrl()->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(m_list->m_shown.value(0), QString("Reposition Columns"));
+        QCOMPARE(m_list->m_shown.value(0), QString("Reposition Columns=1224"));
         CCommonListCtrl *seen = nullptr;
         CCommonListCtrl::SetRepositionHandler([&](CCommonListCtrl *p) { seen = p; });
         QMenu *menu = m_list->BuildHeaderMenu();
@@ -245,7 +242,7 @@ private Q_SLOTS:
         QKeyEvent ctrlShiftE(QEvent::KeyPress, Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier);
         QVERIFY(m_list->PreTranslateKey(&shiftE) && !m_list->PreTranslateKey(&ctrlShiftE));
         QTest::keyClick(m_list, Qt::Key_Menu);
-        QCOMPARE(m_list->m_shown.value(0), QString("Write to Excel\tShift+E"));
+        QCOMPARE(m_list->m_shown.value(0), QString("Write to Excel\tShift+E=1229"));
     }
 
     void rowTooltipsComeFromTheProvider()

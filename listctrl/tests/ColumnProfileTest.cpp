@@ -75,7 +75,6 @@ TEST(ColumnProfile, ReadAndWriteBesideTheHostExecutable)
     CTempBase base;
     CScriptedPromptsScope scope;
     CScriptedPrompts &prompts = scope.prompts;
-    EXPECT_EQ(GetListIniPath(), base.Path("Tarn_Import_Wizard.ini"));
     CString value;
     EXPECT_FALSE(ColumnProfileIO(0, "Validation List", value));
     CString saved = "0,0,100";

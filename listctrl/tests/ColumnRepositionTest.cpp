@@ -4,36 +4,15 @@
 
 namespace {
 
-// "a,b,c" to items; "" gives none.
-CStringArray Split(const std::string &s)
-{
-    CStringArray items;
-    size_t start = 0;
-    while (!s.empty() && start <= s.size()) {
-        const size_t comma = s.find(',', start);
-        items.Add(s.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        start = comma == std::string::npos ? s.size() + 1 : comma + 1;
-    }
-    return items;
-}
-
-std::string Join(const CStringArray &items)
-{
-    std::string s;
-    for (const CString &item : items)
-        s += (s.empty() ? "" : ",") + item;
-    return s;
-}
-
 struct LoadCase
 {
     const char *name;
-    const char *defs;    // definition names, width 10 * (index + 1)
-    const char *header;  // header texts in column order
+    CStringArray defs;      // definition names, width 10 * (index + 1)
+    CStringArray header;    // header texts in column order
     std::vector<int> order; // each column's place in the header's order
-    const char *visible;
-    const char *hidden;
-    const char *widths;  // widths of the definitions after loading
+    CStringArray visible;
+    CStringArray hidden;
+    const char *widths;     // widths of the definitions after loading
 };
 
 class LoadTest : public ::testing::TestWithParam<LoadCase> {};
@@ -42,16 +21,15 @@ TEST_P(LoadTest, FillsBothBoxes)
 {
     const LoadCase &c = GetParam();
     CArray<tsTarnColInfoWiz> defs;
-    for (const CString &name : Split(c.defs))
+    for (const CString &name : c.defs)
         defs.Add(MakeColInfo(name, 10 * (defs.GetSize() + 1)));
     std::vector<sHeaderItem> header;
-    const CStringArray texts = Split(c.header);
-    for (int i = 0; i < texts.GetSize(); ++i)
-        header.push_back({texts.GetAt(i), 100 + i, c.order.at(size_t(i))});
+    for (int i = 0; i < c.header.GetSize(); ++i)
+        header.push_back({c.header.GetAt(i), 100 + i, c.order.at(size_t(i))});
 
     const sColumnLists lists = LoadColumnLists(defs, header);
-    EXPECT_EQ(Join(lists.aVisible), c.visible);
-    EXPECT_EQ(Join(lists.aHidden), c.hidden);
+    EXPECT_EQ(lists.aVisible, c.visible);
+    EXPECT_EQ(lists.aHidden, c.hidden);
     std::string widths;
     for (const tsTarnColInfoWiz &def : defs)
         widths += (widths.empty() ? "" : ",") + std::to_string(lists.mapColInfo.at(def.szName).nWidth);
@@ -61,14 +39,14 @@ TEST_P(LoadTest, FillsBothBoxes)
 INSTANTIATE_TEST_SUITE_P(
     Lists, LoadTest,
     ::testing::Values(
-        LoadCase{"ThirdDraggedFirst", "A,B,C", "A,B,C", {1, 2, 0}, "C,A,B", "", "100,101,102"},
-        LoadCase{"HiddenSortedIgnoringCase", "b,C,a,D", "D", {0}, "D", "a,b,C", "10,20,30,100"},
-        LoadCase{"LongerNameShownHidesShorter", "Amount,Amount Due", "Amount Due", {0}, "Amount Due", "",
+        LoadCase{"ThirdDraggedFirst", {"A", "B", "C"}, {"A", "B", "C"}, {1, 2, 0}, {"C", "A", "B"}, {}, "100,101,102"},
+        LoadCase{"HiddenSortedIgnoringCase", {"b", "C", "a", "D"}, {"D"}, {0}, {"D"}, {"a", "b", "C"}, "10,20,30,100"},
+        LoadCase{"LongerNameShownHidesShorter", {"Amount", "Amount Due"}, {"Amount Due"}, {0}, {"Amount Due"}, {},
                  "10,100"},
-        LoadCase{"LongerNameSwallowsShorterShownAfterIt", "Amount,Amount Due", "Amount Due,Amount", {0, 1},
-                 "Amount Due", "", "10,100"},
-        LoadCase{"DuplicateNamesListedOnce", "X,X,Y", "X,X", {0, 1}, "X", "Y", "100,100,30"},
-        LoadCase{"UnknownHeadingListed", "A", "A,Extra", {0, 1}, "A,Extra", "", "100"}),
+        LoadCase{"LongerNameSwallowsShorterShownAfterIt", {"Amount", "Amount Due"}, {"Amount Due", "Amount"}, {0, 1},
+                 {"Amount Due"}, {}, "10,100"},
+        LoadCase{"DuplicateNamesListedOnce", {"X", "X", "Y"}, {"X", "X"}, {0, 1}, {"X"}, {"Y"}, "100,100,30"},
+        LoadCase{"UnknownHeadingListed", {"A"}, {"A", "Extra"}, {0, 1}, {"A", "Extra"}, {}, "100"}),
     [](const ::testing::TestParamInfo<LoadCase> &info) { return std::string(info.param.name); });
 
 TEST(ColumnRepositionTest, LayoutWidthsFollowTheVisibleNames)
@@ -77,7 +55,7 @@ TEST(ColumnRepositionTest, LayoutWidthsFollowTheVisibleNames)
     CMap<CString, tsTarnColInfoWiz> info{{"A", MakeColInfo("A", 15)}, {"B", MakeColInfo("B", 25)}};
     CArray<int> defs;
     CArray<int> widths;
-    BuildRepositionLayout(Split("B,Extra,A"), index, info, defs, widths);
+    BuildRepositionLayout({"B", "Extra", "A"}, index, info, defs, widths);
     EXPECT_EQ(defs, (CArray<int>{1, 0}));
     EXPECT_EQ(widths, (CArray<int>{25, kUnknownColumnWidth, 15}));
 }

@@ -60,7 +60,6 @@ private:
     }
     void ClickButton(int nId) { QTest::mouseClick(Dialog()->Button(nId), Qt::LeftButton); }
     void Browse(const CString &path);
-    void ClickCell(int nListId, int nItem, int nSubItem);
     void ChooseField(int nItem, const QString &field);
     void TypeConstant(int nItem, const QString &text);
 
@@ -101,18 +100,9 @@ void TestTemplateDlg::Browse(const CString &path)
     ClickButton(IDC_BROWSE);
 }
 
-void TestTemplateDlg::ClickCell(int nListId, int nItem, int nSubItem)
-{
-    CComboListCtrl *pList = List(nListId);
-    pList->scrollTo(pList->model()->index(nItem, nSubItem));
-    const QPoint pt(pList->columnViewportPosition(nSubItem) + pList->columnWidth(nSubItem) / 2,
-                    pList->rowViewportPosition(nItem) + pList->rowHeight(nItem) / 2);
-    QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, pt);
-}
-
 void TestTemplateDlg::ChooseField(int nItem, const QString &field)
 {
-    ClickCell(IDC_FILEVALUES_LIST, nItem, 1);
+    ClickCell(List(IDC_FILEVALUES_LIST), nItem, 1);
     QComboBox *pCombo = OpenCombo();
     QVERIFY(pCombo);
     pCombo->setCurrentIndex(pCombo->findText(field, Qt::MatchExactly));
@@ -122,7 +112,7 @@ void TestTemplateDlg::ChooseField(int nItem, const QString &field)
 
 void TestTemplateDlg::TypeConstant(int nItem, const QString &text)
 {
-    ClickCell(IDC_CONSTANTS_LIST, nItem, 1);
+    ClickCell(List(IDC_CONSTANTS_LIST), nItem, 1);
     QLineEdit *pEdit = OpenEdit();
     QVERIFY(pEdit);
     QTest::keyClicks(pEdit, text);
@@ -165,7 +155,7 @@ void TestTemplateDlg::endingHidesWithoutHost()
     QCOMPARE(List(IDC_FILEVALUES_LIST)->model()->rowCount(), 3);
     QPointer<CTemplateDialog> pFirst = Dialog();
 
-    ClickCell(IDC_FILEVALUES_LIST, 0, 0);
+    ClickCell(List(IDC_FILEVALUES_LIST), 0, 0);
     if (key)
         QTest::keyClick(List(IDC_FILEVALUES_LIST), Qt::Key(key));
     else
@@ -187,9 +177,9 @@ void TestTemplateDlg::endingHidesWithoutHost()
 void TestTemplateDlg::clickOnTheOtherListEndsTheEdit()
 {
     Browse(m_pBase->Write("a.csv", "1001,Ann\n"));
-    ClickCell(IDC_FILEVALUES_LIST, 0, 1);
+    ClickCell(List(IDC_FILEVALUES_LIST), 0, 1);
     OpenCombo()->setCurrentIndex(OpenCombo()->findText("Amount"));
-    ClickCell(IDC_CONSTANTS_LIST, 0, 1);
+    ClickCell(List(IDC_CONSTANTS_LIST), 0, 1);
     QCOMPARE(m_pDlg->m_lstFileValues.GetItemText(0, 1), CString("Amount"));
     QVERIFY(OpenEdit());
     QCOMPARE(OpenEdit()->text(), QString());
