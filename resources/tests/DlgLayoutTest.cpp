@@ -51,13 +51,12 @@ private Q_SLOTS:
         QCOMPARE(pTemplateGroup->geometry(), DlgRectToPixels({93, 234, 70, 27}, base));
     }
 
-    void resizableDialogByMap()
+    void resizableDialog()
     {
         QDialog dlg;
         auto *pList = new QListWidget(&dlg);
-        const sDlgTemplate &tmpl = GetDlgTemplate(IDD_VALIDATION);
-        ApplyDlgTemplate(&dlg, tmpl);
-        PlaceDlgControls(&dlg, tmpl, {{IDC_RESULT_LIST, pList}});
+        pList->setProperty("dlgId", IDC_RESULT_LIST);
+        ApplyDlgTemplate(&dlg, GetDlgTemplate(IDD_VALIDATION));
         QVERIFY(dlg.minimumSize() != dlg.maximumSize());
         QVERIFY(dlg.windowFlags() & Qt::WindowMaximizeButtonHint);
         QCOMPARE(pList->geometry(), DlgRectToPixels({13, 13, 354, 116}, DlgBaseUnits(dlg.font())));

@@ -105,10 +105,3 @@ void PlaceDlgControls(QWidget *pDlg, const sDlgTemplate &tmpl)
             PlaceMatching(tmpl, id.toInt(), pChild, base);
     }
 }
-
-void PlaceDlgControls(QWidget *pDlg, const sDlgTemplate &tmpl, const std::map<int, QWidget *> &controls)
-{
-    const sDlgBaseUnits base = DlgBaseUnits(pDlg->font());
-    for (const auto &[nId, pWidget] : controls)
-        PlaceMatching(tmpl, nId, pWidget, base);
-}

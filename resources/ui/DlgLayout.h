@@ -2,8 +2,8 @@
 // place of every control, in pixels computed from the dialog's own font.
 //
 // A dialog class creates its widgets and marks each one with the dynamic
-// property "dlgId" (its control id), or passes a map from id to widget; then
-// ApplyDlgTemplate() gives the dialog its look. Calling it again after the
+// property "dlgId" (its control id); then ApplyDlgTemplate() gives the dialog
+// its look. Calling it again after the
 // font changed lays the dialog out anew.
 #ifndef TARNIW_RESOURCES_DLGLAYOUT_H
 #define TARNIW_RESOURCES_DLGLAYOUT_H
@@ -12,8 +12,6 @@
 
 #include <QFont>
 #include <QRect>
-
-#include <map>
 
 class QDialog;
 class QWidget;
@@ -40,8 +38,5 @@ void ApplyDlgTemplate(QDialog *pDlg, const sDlgTemplate &tmpl);
 // default. Controls sharing an id (IDC_STATIC) are told apart by their text
 // ("text" or "title" property).
 void PlaceDlgControls(QWidget *pDlg, const sDlgTemplate &tmpl);
-
-// The same for the widgets of a map from control id to widget.
-void PlaceDlgControls(QWidget *pDlg, const sDlgTemplate &tmpl, const std::map<int, QWidget *> &controls);
 
 #endif
