@@ -34,8 +34,6 @@ public:
     // Makes sure a QApplication serves the module's windows. False when
     // there is none and none can be made (no display to show windows on).
     bool InitInstance();
-    // Whether the module made the QApplication itself.
-    bool OwnsApplication() const { return m_pApp != nullptr; }
 
     // TRUE when one of moduleWindows (or a popup of theirs) took the
     // message: the module has then delivered it, and the host must not.

@@ -150,11 +150,6 @@ std::vector<eSplitPath> SplitPathsAvailable()
     return available;
 }
 
-eSplitPath SplitPathInUse()
-{
-    return g_inUse.path;
-}
-
 bool UseSplitPath(eSplitPath path)
 {
     for (const CSplitPath &candidate : Paths()) {

@@ -18,8 +18,6 @@ enum class eSplitPath
 
 // The paths this build can run on this processor, the portable one first.
 std::vector<eSplitPath> SplitPathsAvailable();
-// The path in use: the widest one available, until another is chosen.
-eSplitPath SplitPathInUse();
 // Chooses an available path (tests and fuzzing run each one); false, and
 // nothing changes, for one this processor cannot run.
 bool UseSplitPath(eSplitPath path);

@@ -41,11 +41,6 @@ bool NextQuotedRecord(std::string_view &rest, std::string_view &record);
 // Appends a value as the records text writes it: in quotes, its quotes
 // doubled, when it holds a comma, a quote, CR or LF; else as it is.
 void AppendQuotedValue(std::string &text, std::string_view value);
-// The most bytes AppendQuotedValue writes for a value of nLength bytes.
-constexpr size_t QuotedValueRoom(size_t nLength)
-{
-    return 2 * nLength + 2;
-}
 
 // One record as the quoted reader takes it, read after read.
 class CQuotedRecord

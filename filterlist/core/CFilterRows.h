@@ -103,7 +103,6 @@ public:
     void ApplyFilters(const CStringArray &aFilterTexts);
     // Whether a data value passes the filters of the last run.
     bool RowPassesFilters(std::uintptr_t dwData) const;
-    bool FiltersActive() const { return m_bFiltersActive; }
 
     // First half of a column click: direction, sort definition and header
     // images. Returns the header items to update; empty (and nothing
@@ -116,7 +115,6 @@ public:
     int CompareVisibleRows(int nRowA, int nRowB) const;
     const sSortState &SortState() const { return m_sort; }
     void SetSortState(const sSortState &state) { m_sort = state; }
-    int SortDefinition() const { return m_nSortDef; }
 
     // First definition shown at a display position, or -1.
     int DefinitionAt(int nColumn) const;

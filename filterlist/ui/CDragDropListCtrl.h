@@ -24,10 +24,7 @@ public:
     // Timer ids of the auto-scroll.
     enum { TIMER_SCROLLDOWN = 100, TIMER_SCROLLUP = 101 };
 
-    int GetDragIndex() const { return m_nDragIndex; }
-    int GetDropIndex() const { return m_nDropIndex; }
     bool IsDragging() const { return m_bDragging; }
-    int GetScrollInterval() const { return m_nScrollInterval; }
 
 Q_SIGNALS:
     // Sent after every completed drop, also one that moved nothing: the list

@@ -47,7 +47,6 @@ public:
     // On: the rows become the list's own, the filter bar is available
     // (hidden at first). Off: back to the common list; filters and rows go.
     void EnableFilterList(BOOL bOn);
-    BOOL IsFilterList() const { return m_bOwnerData; }
 
     // Rows. In the mode, positions are positions among the shown rows and
     // GetItemCount counts every stored row, shown or not.

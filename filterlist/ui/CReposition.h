@@ -46,7 +46,6 @@ public:
     CDragDropListCtrl *HiddenBox() const;
     CDragDropListCtrl *VisibleBox() const;
     CCommonListCtrl *GetList() const;
-    const CMap<CString, tsTarnColInfoWiz> &GetColInfo() const { return m_mapColInfo; }
 
 private:
     void Create(QWidget *pParent);

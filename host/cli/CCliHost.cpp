@@ -20,7 +20,6 @@ BOOL CCliHost::AcceptRecord(int nLine, CRecordMap *pRecord)
 
 void CCliHost::ReportLineError(int nLine, CString strLine, CString strMessage)
 {
-    ++m_nLineErrors;
     m_errBuffer.append("line ").append(std::to_string(nLine)).append(": ").append(strMessage).append(": ")
         .append(strLine).push_back('\n');
     if (m_errBuffer.size() >= kFlushSize)

@@ -22,7 +22,6 @@ public:
     void AcceptRecords(CString strRecords) override;
 
     void Flush();
-    int LineErrors() const { return m_nLineErrors; }
 
 private:
     void Write(std::FILE *file, std::string &buffer);
@@ -31,7 +30,6 @@ private:
     std::FILE *m_err;
     std::string m_outBuffer;
     std::string m_errBuffer;
-    int m_nLineErrors = 0;
 };
 
 #endif

@@ -113,7 +113,6 @@ public:
     BOOL PutClipText();
     void ToggleGridLines();
     void WriteToExcel();
-    DWORD GetExtendedStyle() const { return m_dwExStyle; }
     void SetExtendedStyle(DWORD dwExStyle);
     // The background of the list, behind and below its rows.
     void SetBkColor(COLORREF crBack);
@@ -171,7 +170,6 @@ protected:
     // A derived list that keeps its rows elsewhere shows them through its
     // own model; the list takes ownership.
     void SetListModel(CListModel *pModel);
-    CListModel *ListModel() const { return m_pModel; }
     // A derived list with a header of its own installs it here; the list
     // takes ownership and the header's clicks and menu work as before.
     void SetHeader(CListHeader *pHeader);

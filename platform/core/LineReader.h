@@ -47,7 +47,6 @@ public:
     // only a regular file); false, with errno set, when it cannot.
     bool Open(const CString &path);
     void Close();
-    bool IsOpen() const { return m_pFile != nullptr; }
     // Reads the rest of the file into memory at once, for an operation that
     // hands lines on as it goes: a read error then shows before the first
     // line is handed on. False after one.
