@@ -1,13 +1,10 @@
 #include "DlgFixture.h"
 #include "FailingReads.h"
-#include "RecordingWindow.h"
 #include "platform/core/Paths.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-
-using Lines = std::vector<std::string>;
 
 TEST(FileOperations, BrowseCsvFile)
 {

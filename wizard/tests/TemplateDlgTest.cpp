@@ -2,14 +2,12 @@
 // cells, keys in the cell editors, with scripted file dialogs and a host
 // that writes down what it receives. The rules behind each gesture are
 // checked on the model; here one case per path from widget to model.
-#include "RecordingHost.h"
-#include "TempBase.h"
+#include "DlgFixture.h"
 #include "filterlist/tests/CellEditors.h"
 #include "filterlist/ui/CComboListCtrl.h"
 #include "resources/core/Resource.h"
 #include "platform/ui/DisplayText.h"
 #include "resources/ui/DlgLayout.h"
-#include "wizard/core/CTemplateDlg.h"
 #include "wizard/ui/CTemplateDialog.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 
@@ -23,17 +21,6 @@
 #include <QTimer>
 
 #include <memory>
-
-namespace {
-// A list's rows as "column 0|column 1".
-QStringList Rows(const CReportRows &rows)
-{
-    QStringList out;
-    for (int r = 0; r < rows.GetItemCount(); ++r)
-        out << QString::fromLatin1((rows.GetItemText(r, 0) + "|" + rows.GetItemText(r, 1)).c_str());
-    return out;
-}
-}
 
 class TestTemplateDlg : public QObject
 {
@@ -64,23 +51,17 @@ private:
     void ChooseField(int nItem, const QString &field);
     void TypeConstant(int nItem, const QString &text);
 
-    std::unique_ptr<CTempBase> m_pBase;
-    std::unique_ptr<CScriptedPromptsScope> m_pPrompts;
-    std::unique_ptr<CRecordingHost> m_pHost;
-    std::unique_ptr<CTemplateDlg> m_pDlg;
+    CDlgFixture &F() const { return *m_pFixture; }
+
+    std::unique_ptr<CDlgFixture> m_pFixture;
     std::unique_ptr<CTemplateDlgWindow> m_pWindow;
 };
 
 void TestTemplateDlg::init()
 {
-    m_pBase = std::make_unique<CTempBase>();
-    m_pPrompts = std::make_unique<CScriptedPromptsScope>();
-    m_pHost = std::make_unique<CRecordingHost>();
-    m_pDlg = std::make_unique<CTemplateDlg>();
-    m_pWindow = std::make_unique<CTemplateDlgWindow>(*m_pDlg);
-    m_pDlg->SetFields({"OrderNo", "Customer", "Amount", "Currency"});
-    m_pDlg->SetClassName("Orders");
-    m_pDlg->ShowDialog(m_pHost.get());
+    m_pFixture = std::make_unique<CDlgFixture>(CStringArray{"OrderNo", "Customer", "Amount", "Currency"}, "Orders");
+    m_pWindow = std::make_unique<CTemplateDlgWindow>(F().dlg);
+    F().dlg.ShowDialog(&F().host);
     QVERIFY(QTest::qWaitForWindowExposed(Dialog()));
 }
 
@@ -89,15 +70,12 @@ void TestTemplateDlg::cleanup()
     m_pWindow.reset();
     CloseEditorWindows();
     QVERIFY(!OpenCombo() && !OpenEdit());
-    m_pDlg.reset();
-    m_pHost.reset();
-    m_pPrompts.reset();
-    m_pBase.reset();
+    m_pFixture.reset();
 }
 
 void TestTemplateDlg::Browse(const CString &path)
 {
-    m_pPrompts->prompts.QueueAnswer(path);
+    F().Prompts().QueueAnswer(path);
     ClickButton(IDC_BROWSE);
 }
 
@@ -161,7 +139,7 @@ void TestTemplateDlg::endingHidesWithoutHost_data()
 void TestTemplateDlg::endingHidesWithoutHost()
 {
     QFETCH(int, key);
-    Browse(m_pBase->Write("a.csv", "1,2,3\n"));
+    Browse(F().base.Write("a.csv", "1,2,3\n"));
     QCOMPARE(List(IDC_FILEVALUES_LIST)->model()->rowCount(), 3);
     QPointer<CTemplateDialog> pFirst = Dialog();
 
@@ -172,10 +150,10 @@ void TestTemplateDlg::endingHidesWithoutHost()
         Dialog()->close();
     CloseEditorWindows();
     QVERIFY(!Dialog()->isVisible());
-    QVERIFY(m_pHost->m_calls.empty());
+    QVERIFY(F().host.m_calls.empty());
 
     // Shown again: the same window, with empty lists.
-    m_pDlg->ShowDialog(m_pHost.get());
+    F().dlg.ShowDialog(&F().host);
     QCOMPARE(Dialog(), pFirst.data());
     QVERIFY(Dialog()->isVisible());
     QCOMPARE(List(IDC_FILEVALUES_LIST)->model()->rowCount(), 0);
@@ -186,11 +164,11 @@ void TestTemplateDlg::endingHidesWithoutHost()
 // that end an edit are the combo list's own tests).
 void TestTemplateDlg::clickOnTheOtherListEndsTheEdit()
 {
-    Browse(m_pBase->Write("a.csv", "1001,Ann\n"));
+    Browse(F().base.Write("a.csv", "1001,Ann\n"));
     ClickCell(IDC_FILEVALUES_LIST, 0, 1);
     OpenCombo()->setCurrentIndex(OpenCombo()->findText("Amount"));
     ClickCell(IDC_CONSTANTS_LIST, 0, 1);
-    QCOMPARE(m_pDlg->m_lstFileValues.GetItemText(0, 1), CString("Amount"));
+    QCOMPARE(F().dlg.m_lstFileValues.GetItemText(0, 1), CString("Amount"));
     QVERIFY(OpenEdit());
     QCOMPARE(OpenEdit()->text(), QString());
 }
@@ -215,30 +193,30 @@ void TestTemplateDlg::wholeRoad()
     QFETCH(QByteArray, file);
     QFETCH(QByteArrayList, fields);
     QFETCH(QByteArray, records);
-    const CString path = m_pBase->Write("FileValues/Orders/in.csv", file.toStdString());
+    const CString path = F().base.Write("FileValues/Orders/in.csv", file.toStdString());
     CStringArray classFields;
     for (const QByteArray &field : fields)
         classFields.Add(field.toStdString());
-    m_pDlg->SetFields(classFields);
+    F().dlg.SetFields(classFields);
 
     Browse(path);
     for (int c = 0; c < 3; ++c)
         ChooseField(c, ToDisplay(classFields[size_t(c)]));
     TypeConstant(0, "EUR");
-    m_pPrompts->prompts.QueueAnswer("daily");
+    F().Prompts().QueueAnswer("daily");
     ClickButton(IDC_SAVE_TEMPLATE);
-    QVERIFY(m_pBase->Exists("Templates/Orders_Template/daily.csv"));
+    QVERIFY(F().base.Exists("Templates/Orders_Template/daily.csv"));
 
     // A fresh Browse forgets the mapping; Load brings it back.
     Browse(path);
-    QCOMPARE(m_pDlg->m_lstConstants.GetItemCount(), 4);
-    m_pPrompts->prompts.QueueAnswer("daily.csv");
+    QCOMPARE(F().dlg.m_lstConstants.GetItemCount(), 4);
+    F().Prompts().QueueAnswer("daily.csv");
     ClickButton(IDC_LOAD_TEMPLATE);
-    QCOMPARE(m_pDlg->m_lstConstants.GetItemCount(), 1);
+    QCOMPARE(F().dlg.m_lstConstants.GetItemCount(), 1);
 
     ClickButton(IDC_CONTINUE);
-    QCOMPARE(m_pHost->m_calls, std::vector<std::string>{"records " + records.toStdString()});
-    QVERIFY(m_pPrompts->prompts.m_messages.IsEmpty());
+    QCOMPARE(F().host.m_calls, std::vector<std::string>{"records " + records.toStdString()});
+    QVERIFY(F().Prompts().m_messages.IsEmpty());
     QVERIFY(!Dialog()->isVisible());
 }
 
@@ -247,7 +225,7 @@ void TestTemplateDlg::longConversionShowsProgress()
     std::string text;
     for (int n = 1; n <= 20000; ++n)
         text += std::to_string(n) + ",x,1,EUR\n";
-    Browse(m_pBase->Write("long.csv", text));
+    Browse(F().base.Write("long.csv", text));
     const char *fields[] = {"OrderNo", "Customer", "Amount", "Currency"};
     for (int c = 0; c < 4; ++c)
         ChooseField(c, fields[c]);
@@ -267,8 +245,8 @@ void TestTemplateDlg::longConversionShowsProgress()
     QVERIFY(bBusy);
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(!Dialog()->findChild<QProgressDialog *>());
-    QCOMPARE(m_pHost->m_calls.size(), size_t(1));
-    QVERIFY(m_pHost->m_calls[0].find("20000,x,1,EUR,20000,\n") != std::string::npos);
+    QCOMPARE(F().host.m_calls.size(), size_t(1));
+    QVERIFY(F().host.m_calls[0].find("20000,x,1,EUR,20000,\n") != std::string::npos);
 }
 
 void TestTemplateDlg::fileFormatSwitchesReachTheTemplate()
@@ -280,28 +258,28 @@ void TestTemplateDlg::fileFormatSwitchesReachTheTemplate()
     QTest::mouseClick(pQuoted, Qt::LeftButton);
     QTest::mouseClick(pHeader, Qt::LeftButton);
 
-    Browse(m_pBase->Write("in.csv", "Order No,\"Customer, name\",amount,CURRENCY\n1001,\"Ann, B\",12.5,EUR\n"));
-    QCOMPARE(Rows(m_pDlg->m_lstFileValues),
-             QStringList({"Order No|OrderNo", "Customer, name|", "amount|Amount", "CURRENCY|Currency"}));
+    Browse(F().base.Write("in.csv", "Order No,\"Customer, name\",amount,CURRENCY\n1001,\"Ann, B\",12.5,EUR\n"));
+    QCOMPARE(CDlgFixture::Rows(F().dlg.m_lstFileValues),
+             Lines({"Order No|OrderNo", "Customer, name|", "amount|Amount", "CURRENCY|Currency"}));
     ChooseField(1, "Customer");
-    m_pPrompts->prompts.QueueAnswer("quoted");
+    F().Prompts().QueueAnswer("quoted");
     ClickButton(IDC_SAVE_TEMPLATE);
-    QCOMPARE(m_pBase->Read("Templates/Orders_Template/quoted.csv"),
+    QCOMPARE(F().base.Read("Templates/Orders_Template/quoted.csv"),
              std::string("OrderNo,Customer,Amount,Currency,\n#format,quoted,header,"));
 
     // A template without the format line switches both off, boxes and all.
-    m_pBase->Write("Templates/Orders_Template/plain.csv", "OrderNo,Customer,Amount,Currency,");
-    m_pPrompts->prompts.QueueAnswer("plain.csv");
+    F().base.Write("Templates/Orders_Template/plain.csv", "OrderNo,Customer,Amount,Currency,");
+    F().Prompts().QueueAnswer("plain.csv");
     ClickButton(IDC_LOAD_TEMPLATE);
     QVERIFY(!pQuoted->isChecked() && !pHeader->isChecked());
-    QVERIFY(!m_pDlg->m_bQuotedValues && !m_pDlg->m_bHeaderLine);
-    QVERIFY(m_pPrompts->prompts.m_messages.IsEmpty());
+    QVERIFY(!F().dlg.m_bQuotedValues && !F().dlg.m_bHeaderLine);
+    QVERIFY(F().Prompts().m_messages.IsEmpty());
 
     // Shown anew, as for another class, the dialog starts plain.
     QTest::mouseClick(pQuoted, Qt::LeftButton);
-    QVERIFY(m_pDlg->m_bQuotedValues);
-    m_pDlg->ShowDialog(m_pHost.get());
-    QVERIFY(!pQuoted->isChecked() && !m_pDlg->m_bQuotedValues);
+    QVERIFY(F().dlg.m_bQuotedValues);
+    F().dlg.ShowDialog(&F().host);
+    QVERIFY(!pQuoted->isChecked() && !F().dlg.m_bQuotedValues);
 }
 
 QTEST_MAIN(TestTemplateDlg)

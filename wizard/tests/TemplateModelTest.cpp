@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
-using Rows = std::vector<std::string>;
-
 TEST(TemplateModel, AssignFieldToColumn)
 {
     struct Case {
         const char *name;
         CString cell;
-        Rows constants; // "field|value"
+        Lines constants; // "field|value"
         CString chosen;
-        Rows expectedConstants;
+        Lines expectedConstants;
     };
     const Case cases[] = {
         {"B for A: A returns last, B leaves", "A", {"B|", "C|"}, "B", {"C|", "A|"}},

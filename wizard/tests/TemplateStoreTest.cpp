@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-using Lines = std::vector<std::string>;
-
 TEST(TemplateStore, WriteFieldList)
 {
     struct Case {
