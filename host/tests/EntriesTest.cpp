@@ -81,7 +81,4 @@ TEST(Entries, EachSetsOnlyWhatItNames)
     EXPECT_EQ(f.host.m_calls, Lines{"records x,7,1,\n"});
     EXPECT_EQ(f.dlg.m_arrFields, daily);
     EXPECT_EQ(f.base.Read("Templates/Alpha_Template/Template.csv"), "Host1,Host2,");
-
-    f.entries.ClearCurrentClassTemplate("Alpha");
-    EXPECT_FALSE(f.base.Exists("Templates/Alpha_Template"));
 }
