@@ -31,13 +31,12 @@ private Q_SLOTS:
     void cleanup();
 
     void layoutFollowsTemplate();
-    void endingHidesWithoutHost_data();
-    void endingHidesWithoutHost();
+    void enterHidesWithoutHost();
     void clickOnTheOtherListEndsTheEdit();
     void wholeRoad_data();
     void wholeRoad();
     void longConversionShowsProgress();
-    void fileFormatSwitchesReachTheTemplate();
+    void fileFormatSwitchesFollowTheModel();
 
 private:
     CTemplateDialog *Dialog() const { return m_pWindow->Dialog(); }
@@ -128,26 +127,16 @@ void TestTemplateDlg::layoutFollowsTemplate()
     QVERIFY(Dialog()->Button(IDOK)->isDefault());
 }
 
-void TestTemplateDlg::endingHidesWithoutHost_data()
+// Enter on a list presses the hidden default button (Escape and the close
+// box: TemplateDlgModuleTest and the installed Qt host).
+void TestTemplateDlg::enterHidesWithoutHost()
 {
-    QTest::addColumn<int>("key"); // 0: the close box
-    QTest::newRow("Enter on a list") << int(Qt::Key_Return);
-    QTest::newRow("Escape on a list") << int(Qt::Key_Escape);
-    QTest::newRow("close box") << 0;
-}
-
-void TestTemplateDlg::endingHidesWithoutHost()
-{
-    QFETCH(int, key);
     Browse(F().base.Write("a.csv", "1,2,3\n"));
     QCOMPARE(List(IDC_FILEVALUES_LIST)->model()->rowCount(), 3);
     QPointer<CTemplateDialog> pFirst = Dialog();
 
     ClickCell(IDC_FILEVALUES_LIST, 0, 0);
-    if (key)
-        QTest::keyClick(List(IDC_FILEVALUES_LIST), Qt::Key(key));
-    else
-        Dialog()->close();
+    QTest::keyClick(List(IDC_FILEVALUES_LIST), Qt::Key_Return);
     CloseEditorWindows();
     QVERIFY(!Dialog()->isVisible());
     QVERIFY(F().host.m_calls.empty());
@@ -249,35 +238,26 @@ void TestTemplateDlg::longConversionShowsProgress()
     QVERIFY(F().host.m_calls[0].find("20000,x,1,EUR,20000,\n") != std::string::npos);
 }
 
-void TestTemplateDlg::fileFormatSwitchesReachTheTemplate()
+// The check boxes and the model's file format switches follow each other:
+// a click sets its switch, a loaded template sets the boxes, and a dialog
+// shown anew starts plain.
+void TestTemplateDlg::fileFormatSwitchesFollowTheModel()
 {
     QCheckBox *pQuoted = Dialog()->CheckBox(IDC_QUOTED_VALUES);
     QCheckBox *pHeader = Dialog()->CheckBox(IDC_HEADER_LINE);
     QCOMPARE(pHeader->text(), QStringLiteral("First line holds column names"));
     QVERIFY(pQuoted->isVisible() && !pQuoted->isChecked() && !pHeader->isChecked());
-    QTest::mouseClick(pQuoted, Qt::LeftButton);
     QTest::mouseClick(pHeader, Qt::LeftButton);
+    QVERIFY(!F().dlg.m_bQuotedValues && F().dlg.m_bHeaderLine);
 
-    Browse(F().base.Write("in.csv", "Order No,\"Customer, name\",amount,CURRENCY\n1001,\"Ann, B\",12.5,EUR\n"));
-    QCOMPARE(CDlgFixture::Rows(F().dlg.m_lstFileValues),
-             Lines({"Order No|OrderNo", "Customer, name|", "amount|Amount", "CURRENCY|Currency"}));
-    ChooseField(1, "Customer");
-    F().Prompts().QueueAnswer("quoted");
-    ClickButton(IDC_SAVE_TEMPLATE);
-    QCOMPARE(F().base.Read("Templates/Orders_Template/quoted.csv"),
-             std::string("OrderNo,Customer,Amount,Currency,\n#format,quoted,header,"));
-
-    // A template without the format line switches both off, boxes and all.
-    F().base.Write("Templates/Orders_Template/plain.csv", "OrderNo,Customer,Amount,Currency,");
-    F().Prompts().QueueAnswer("plain.csv");
+    Browse(F().base.Write("in.csv", "OrderNo,Customer,Amount,Currency\n"));
+    F().base.Write("Templates/Orders_Template/quoted.csv", "OrderNo,NA,NA,NA,\n#format,quoted,");
+    F().Prompts().QueueAnswer("quoted.csv");
     ClickButton(IDC_LOAD_TEMPLATE);
-    QVERIFY(!pQuoted->isChecked() && !pHeader->isChecked());
-    QVERIFY(!F().dlg.m_bQuotedValues && !F().dlg.m_bHeaderLine);
+    QVERIFY(pQuoted->isChecked() && !pHeader->isChecked());
+    QVERIFY(F().dlg.m_bQuotedValues && !F().dlg.m_bHeaderLine);
     QVERIFY(F().Prompts().m_messages.IsEmpty());
 
-    // Shown anew, as for another class, the dialog starts plain.
-    QTest::mouseClick(pQuoted, Qt::LeftButton);
-    QVERIFY(F().dlg.m_bQuotedValues);
     F().dlg.ShowDialog(&F().host);
     QVERIFY(!pQuoted->isChecked() && !F().dlg.m_bQuotedValues);
 }
