@@ -1,20 +1,18 @@
 #include "host/core/CTarnIWEntries.h"
-#include "RecordingHost.h"
-#include "RecordingWindow.h"
-#include "TempBase.h"
+#include "DlgFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-using Lines = std::vector<std::string>;
-
-struct CEntriesFixture
+// The entries on a Template dialog object that has a window but, before the
+// first entry, no host.
+struct CEntriesFixture : CDlgFixture
 {
-    CEntriesFixture() { dlg.SetWindow(&window); }
-    CTempBase base;
-    CScriptedPromptsScope scope;
-    CRecordingHost host;
-    CTemplateDlg dlg;
+    CEntriesFixture()
+    {
+        dlg.SetHost(nullptr);
+        dlg.SetWindow(&window);
+    }
     CRecordingWindow window{dlg};
     CTarnIWEntries entries{dlg};
 };
@@ -78,12 +76,9 @@ TEST(Entries, EachSetsOnlyWhatItNames)
 
     // The identity template is rewritten and offered; Daily picked by title.
     f.base.Write("data.csv", "x,7\n");
-    f.scope.prompts.QueueAnswerWithFilter(f.base.Path("data.csv"), "Daily");
+    f.Prompts().QueueAnswerWithFilter(f.base.Path("data.csv"), "Daily");
     f.entries.Load_Saved_File_and_Template(&f.host, &fields, "Alpha");
     EXPECT_EQ(f.host.m_calls, Lines{"records x,7,1,\n"});
     EXPECT_EQ(f.dlg.m_arrFields, daily);
     EXPECT_EQ(f.base.Read("Templates/Alpha_Template/Template.csv"), "Host1,Host2,");
-
-    f.entries.ClearCurrentClassTemplate("Alpha");
-    EXPECT_FALSE(f.base.Exists("Templates/Alpha_Template"));
 }

@@ -6,7 +6,6 @@
 
 #include <dlfcn.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
@@ -31,22 +30,6 @@ std::string RunCommand(const std::string &command)
     }
     return out;
 }
-
-// The last word of each line of a listing.
-std::set<std::string> LastWords(const std::string &listing)
-{
-    std::set<std::string> words;
-    size_t start = 0;
-    while (start < listing.size()) {
-        const size_t end = std::min(listing.find('\n', start), listing.size());
-        const std::string line = listing.substr(start, end - start);
-        const size_t space = line.find_last_of(' ');
-        if (space != std::string::npos)
-            words.insert(line.substr(space + 1));
-        start = end + 1;
-    }
-    return words;
-}
 }
 
 // The fifteen entries, each in version node TARNIW_1.0, behind the SONAME
@@ -56,17 +39,12 @@ TEST(Module, ExportsExactlyTheFifteenEntries)
     std::set<std::string> expected = {"TARNIW_1.0"};
     for (const std::string &name : kEntries)
         expected.insert(name + "@@TARNIW_1.0");
-    EXPECT_EQ(LastWords(RunCommand("nm -D --defined-only '" TARNIW_MODULE_PATH "'")), expected);
+    std::string symbols;
+    for (const std::string &symbol : expected)
+        symbols += symbol + "\n";
+    EXPECT_EQ(RunCommand("nm -D --defined-only '" TARNIW_MODULE_PATH "' | awk '{print $NF}' | LC_ALL=C sort"), symbols);
     EXPECT_NE(RunCommand("readelf -d '" TARNIW_MODULE_PATH "'").find("Library soname: [libtarniw.so.1]"),
               std::string::npos);
-
-    void *module = ::dlopen(TARNIW_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(module, nullptr) << ::dlerror();
-    for (const std::string &name : kEntries)
-        EXPECT_NE(::dlsym(module, name.c_str()), nullptr) << name;
-
-    // The module stays loaded until the process ends, as in a host:
-    // unloading it would unload the Qt libraries it brought in, too.
 }
 
 // For a host that has neither a QApplication nor any display.

@@ -1,11 +1,17 @@
 // A Template dialog object in its own base folder, with scripted prompts
-// and a recording host.
+// and a recording host; and a window for it that writes down what the model
+// asks of it.
 #ifndef TARNIW_WIZARD_TESTS_DLGFIXTURE_H
 #define TARNIW_WIZARD_TESTS_DLGFIXTURE_H
 
 #include "RecordingHost.h"
 #include "TempBase.h"
 #include "wizard/core/CTemplateDlg.h"
+
+#include <string>
+#include <vector>
+
+using Lines = std::vector<std::string>;
 
 struct CDlgFixture
 {
@@ -20,17 +26,17 @@ struct CDlgFixture
     {
         rows.SetItemText(rows.InsertItem(rows.GetItemCount(), col0), 1, col1);
     }
-    static std::vector<std::string> Rows(const CReportRows &rows)
+    static Lines Rows(const CReportRows &rows)
     {
-        std::vector<std::string> out;
+        Lines out;
         for (int r = 0; r < rows.GetItemCount(); ++r)
             out.push_back(rows.GetItemText(r, 0) + "|" + rows.GetItemText(r, 1));
         return out;
     }
     // Host calls and then message boxes, in that order.
-    std::vector<std::string> Seen() const
+    Lines Seen() const
     {
-        std::vector<std::string> seen = host.m_calls;
+        Lines seen = host.m_calls;
         for (const CString &m : scope.prompts.m_messages)
             seen.push_back("box " + m);
         return seen;
@@ -41,6 +47,34 @@ struct CDlgFixture
     CScriptedPromptsScope scope;
     CRecordingHost host;
     CTemplateDlg dlg;
+};
+
+// Each call of the model as "call", "+host" when the model has a host then,
+// and the number of constant rows at that moment.
+class CRecordingWindow : public ITemplateDlgWindow
+{
+public:
+    explicit CRecordingWindow(const CTemplateDlg &dlg) : m_dlg(dlg) {}
+    void CreateIfNeeded() override { Note("create"); }
+    void ShowWindow() override { Note("show"); }
+    void BringToTopAndCentre() override { Note("top"); }
+    void EndDialog() override { Note("end"); }
+    void RepaintNow() override { Note("repaint"); }
+    void LockUpdates(bool bLock) override { Note(bLock ? "lock" : "unlock"); }
+    void ConversionProgress(long long bytesRead, long long fileSize) override
+    {
+        m_progress.emplace_back(bytesRead, fileSize);
+    }
+
+    Lines m_calls;
+    std::vector<std::pair<long long, long long>> m_progress;
+
+private:
+    void Note(const std::string &call)
+    {
+        m_calls.push_back(call + (m_dlg.m_pHost ? "+host" : "") + " rows=" + std::to_string(m_dlg.m_lstConstants.GetItemCount()));
+    }
+    const CTemplateDlg &m_dlg;
 };
 
 #endif

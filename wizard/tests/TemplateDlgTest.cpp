@@ -2,14 +2,12 @@
 // cells, keys in the cell editors, with scripted file dialogs and a host
 // that writes down what it receives. The rules behind each gesture are
 // checked on the model; here one case per path from widget to model.
-#include "RecordingHost.h"
-#include "TempBase.h"
+#include "DlgFixture.h"
 #include "filterlist/tests/CellEditors.h"
 #include "filterlist/ui/CComboListCtrl.h"
 #include "resources/core/Resource.h"
 #include "platform/ui/DisplayText.h"
 #include "resources/ui/DlgLayout.h"
-#include "wizard/core/CTemplateDlg.h"
 #include "wizard/ui/CTemplateDialog.h"
 #include "wizard/ui/CTemplateDlgWindow.h"
 
@@ -24,17 +22,6 @@
 
 #include <memory>
 
-namespace {
-// A list's rows as "column 0|column 1".
-QStringList Rows(const CReportRows &rows)
-{
-    QStringList out;
-    for (int r = 0; r < rows.GetItemCount(); ++r)
-        out << QString::fromLatin1((rows.GetItemText(r, 0) + "|" + rows.GetItemText(r, 1)).c_str());
-    return out;
-}
-}
-
 class TestTemplateDlg : public QObject
 {
     Q_OBJECT
@@ -44,13 +31,12 @@ private Q_SLOTS:
     void cleanup();
 
     void layoutFollowsTemplate();
-    void endingHidesWithoutHost_data();
-    void endingHidesWithoutHost();
+    void enterHidesWithoutHost();
     void clickOnTheOtherListEndsTheEdit();
     void wholeRoad_data();
     void wholeRoad();
     void longConversionShowsProgress();
-    void fileFormatSwitchesReachTheTemplate();
+    void fileFormatSwitchesFollowTheModel();
 
 private:
     CTemplateDialog *Dialog() const { return m_pWindow->Dialog(); }
@@ -63,23 +49,17 @@ private:
     void ChooseField(int nItem, const QString &field);
     void TypeConstant(int nItem, const QString &text);
 
-    std::unique_ptr<CTempBase> m_pBase;
-    std::unique_ptr<CScriptedPromptsScope> m_pPrompts;
-    std::unique_ptr<CRecordingHost> m_pHost;
-    std::unique_ptr<CTemplateDlg> m_pDlg;
+    CDlgFixture &F() const { return *m_pFixture; }
+
+    std::unique_ptr<CDlgFixture> m_pFixture;
     std::unique_ptr<CTemplateDlgWindow> m_pWindow;
 };
 
 void TestTemplateDlg::init()
 {
-    m_pBase = std::make_unique<CTempBase>();
-    m_pPrompts = std::make_unique<CScriptedPromptsScope>();
-    m_pHost = std::make_unique<CRecordingHost>();
-    m_pDlg = std::make_unique<CTemplateDlg>();
-    m_pWindow = std::make_unique<CTemplateDlgWindow>(*m_pDlg);
-    m_pDlg->SetFields({"OrderNo", "Customer", "Amount", "Currency"});
-    m_pDlg->SetClassName("Orders");
-    m_pDlg->ShowDialog(m_pHost.get());
+    m_pFixture = std::make_unique<CDlgFixture>(CStringArray{"OrderNo", "Customer", "Amount", "Currency"}, "Orders");
+    m_pWindow = std::make_unique<CTemplateDlgWindow>(F().dlg);
+    F().dlg.ShowDialog(&F().host);
     QVERIFY(QTest::qWaitForWindowExposed(Dialog()));
 }
 
@@ -88,15 +68,12 @@ void TestTemplateDlg::cleanup()
     m_pWindow.reset();
     CloseEditorWindows();
     QVERIFY(!OpenCombo() && !OpenEdit());
-    m_pDlg.reset();
-    m_pHost.reset();
-    m_pPrompts.reset();
-    m_pBase.reset();
+    m_pFixture.reset();
 }
 
 void TestTemplateDlg::Browse(const CString &path)
 {
-    m_pPrompts->prompts.QueueAnswer(path);
+    F().Prompts().QueueAnswer(path);
     ClickButton(IDC_BROWSE);
 }
 
@@ -140,32 +117,22 @@ void TestTemplateDlg::layoutFollowsTemplate()
     QVERIFY(Dialog()->Button(IDOK)->isDefault());
 }
 
-void TestTemplateDlg::endingHidesWithoutHost_data()
+// Enter on a list presses the hidden default button (Escape and the close
+// box: TemplateDlgModuleTest and the installed Qt host).
+void TestTemplateDlg::enterHidesWithoutHost()
 {
-    QTest::addColumn<int>("key"); // 0: the close box
-    QTest::newRow("Enter on a list") << int(Qt::Key_Return);
-    QTest::newRow("Escape on a list") << int(Qt::Key_Escape);
-    QTest::newRow("close box") << 0;
-}
-
-void TestTemplateDlg::endingHidesWithoutHost()
-{
-    QFETCH(int, key);
-    Browse(m_pBase->Write("a.csv", "1,2,3\n"));
+    Browse(F().base.Write("a.csv", "1,2,3\n"));
     QCOMPARE(List(IDC_FILEVALUES_LIST)->model()->rowCount(), 3);
     QPointer<CTemplateDialog> pFirst = Dialog();
 
     ClickCell(List(IDC_FILEVALUES_LIST), 0, 0);
-    if (key)
-        QTest::keyClick(List(IDC_FILEVALUES_LIST), Qt::Key(key));
-    else
-        Dialog()->close();
+    QTest::keyClick(List(IDC_FILEVALUES_LIST), Qt::Key_Return);
     CloseEditorWindows();
     QVERIFY(!Dialog()->isVisible());
-    QVERIFY(m_pHost->m_calls.empty());
+    QVERIFY(F().host.m_calls.empty());
 
     // Shown again: the same window, with empty lists.
-    m_pDlg->ShowDialog(m_pHost.get());
+    F().dlg.ShowDialog(&F().host);
     QCOMPARE(Dialog(), pFirst.data());
     QVERIFY(Dialog()->isVisible());
     QCOMPARE(List(IDC_FILEVALUES_LIST)->model()->rowCount(), 0);
@@ -176,11 +143,11 @@ void TestTemplateDlg::endingHidesWithoutHost()
 // that end an edit are the combo list's own tests).
 void TestTemplateDlg::clickOnTheOtherListEndsTheEdit()
 {
-    Browse(m_pBase->Write("a.csv", "1001,Ann\n"));
+    Browse(F().base.Write("a.csv", "1001,Ann\n"));
     ClickCell(List(IDC_FILEVALUES_LIST), 0, 1);
     OpenCombo()->setCurrentIndex(OpenCombo()->findText("Amount"));
     ClickCell(List(IDC_CONSTANTS_LIST), 0, 1);
-    QCOMPARE(m_pDlg->m_lstFileValues.GetItemText(0, 1), CString("Amount"));
+    QCOMPARE(F().dlg.m_lstFileValues.GetItemText(0, 1), CString("Amount"));
     QVERIFY(OpenEdit());
     QCOMPARE(OpenEdit()->text(), QString());
 }
@@ -205,30 +172,30 @@ void TestTemplateDlg::wholeRoad()
     QFETCH(QByteArray, file);
     QFETCH(QByteArrayList, fields);
     QFETCH(QByteArray, records);
-    const CString path = m_pBase->Write("FileValues/Orders/in.csv", file.toStdString());
+    const CString path = F().base.Write("FileValues/Orders/in.csv", file.toStdString());
     CStringArray classFields;
     for (const QByteArray &field : fields)
         classFields.Add(field.toStdString());
-    m_pDlg->SetFields(classFields);
+    F().dlg.SetFields(classFields);
 
     Browse(path);
     for (int c = 0; c < 3; ++c)
         ChooseField(c, ToDisplay(classFields[size_t(c)]));
     TypeConstant(0, "EUR");
-    m_pPrompts->prompts.QueueAnswer("daily");
+    F().Prompts().QueueAnswer("daily");
     ClickButton(IDC_SAVE_TEMPLATE);
-    QVERIFY(m_pBase->Exists("Templates/Orders_Template/daily.csv"));
+    QVERIFY(F().base.Exists("Templates/Orders_Template/daily.csv"));
 
     // A fresh Browse forgets the mapping; Load brings it back.
     Browse(path);
-    QCOMPARE(m_pDlg->m_lstConstants.GetItemCount(), 4);
-    m_pPrompts->prompts.QueueAnswer("daily.csv");
+    QCOMPARE(F().dlg.m_lstConstants.GetItemCount(), 4);
+    F().Prompts().QueueAnswer("daily.csv");
     ClickButton(IDC_LOAD_TEMPLATE);
-    QCOMPARE(m_pDlg->m_lstConstants.GetItemCount(), 1);
+    QCOMPARE(F().dlg.m_lstConstants.GetItemCount(), 1);
 
     ClickButton(IDC_CONTINUE);
-    QCOMPARE(m_pHost->m_calls, std::vector<std::string>{"records " + records.toStdString()});
-    QVERIFY(m_pPrompts->prompts.m_messages.IsEmpty());
+    QCOMPARE(F().host.m_calls, std::vector<std::string>{"records " + records.toStdString()});
+    QVERIFY(F().Prompts().m_messages.IsEmpty());
     QVERIFY(!Dialog()->isVisible());
 }
 
@@ -237,7 +204,7 @@ void TestTemplateDlg::longConversionShowsProgress()
     std::string text;
     for (int n = 1; n <= 20000; ++n)
         text += std::to_string(n) + ",x,1,EUR\n";
-    Browse(m_pBase->Write("long.csv", text));
+    Browse(F().base.Write("long.csv", text));
     const char *fields[] = {"OrderNo", "Customer", "Amount", "Currency"};
     for (int c = 0; c < 4; ++c)
         ChooseField(c, fields[c]);
@@ -257,41 +224,32 @@ void TestTemplateDlg::longConversionShowsProgress()
     QVERIFY(bBusy);
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(!Dialog()->findChild<QProgressDialog *>());
-    QCOMPARE(m_pHost->m_calls.size(), size_t(1));
-    QVERIFY(m_pHost->m_calls[0].find("20000,x,1,EUR,20000,\n") != std::string::npos);
+    QCOMPARE(F().host.m_calls.size(), size_t(1));
+    QVERIFY(F().host.m_calls[0].find("20000,x,1,EUR,20000,\n") != std::string::npos);
 }
 
-void TestTemplateDlg::fileFormatSwitchesReachTheTemplate()
+// The check boxes and the model's file format switches follow each other:
+// a click sets its switch, a loaded template sets the boxes, and a dialog
+// shown anew starts plain.
+void TestTemplateDlg::fileFormatSwitchesFollowTheModel()
 {
     QCheckBox *pQuoted = Dialog()->CheckBox(IDC_QUOTED_VALUES);
     QCheckBox *pHeader = Dialog()->CheckBox(IDC_HEADER_LINE);
     QCOMPARE(pHeader->text(), QStringLiteral("First line holds column names"));
     QVERIFY(pQuoted->isVisible() && !pQuoted->isChecked() && !pHeader->isChecked());
-    QTest::mouseClick(pQuoted, Qt::LeftButton);
     QTest::mouseClick(pHeader, Qt::LeftButton);
+    QVERIFY(!F().dlg.m_bQuotedValues && F().dlg.m_bHeaderLine);
 
-    Browse(m_pBase->Write("in.csv", "Order No,\"Customer, name\",amount,CURRENCY\n1001,\"Ann, B\",12.5,EUR\n"));
-    QCOMPARE(Rows(m_pDlg->m_lstFileValues),
-             QStringList({"Order No|OrderNo", "Customer, name|", "amount|Amount", "CURRENCY|Currency"}));
-    ChooseField(1, "Customer");
-    m_pPrompts->prompts.QueueAnswer("quoted");
-    ClickButton(IDC_SAVE_TEMPLATE);
-    QCOMPARE(m_pBase->Read("Templates/Orders_Template/quoted.csv"),
-             std::string("OrderNo,Customer,Amount,Currency,\n#format,quoted,header,"));
-
-    // A template without the format line switches both off, boxes and all.
-    m_pBase->Write("Templates/Orders_Template/plain.csv", "OrderNo,Customer,Amount,Currency,");
-    m_pPrompts->prompts.QueueAnswer("plain.csv");
+    Browse(F().base.Write("in.csv", "OrderNo,Customer,Amount,Currency\n"));
+    F().base.Write("Templates/Orders_Template/quoted.csv", "OrderNo,NA,NA,NA,\n#format,quoted,");
+    F().Prompts().QueueAnswer("quoted.csv");
     ClickButton(IDC_LOAD_TEMPLATE);
-    QVERIFY(!pQuoted->isChecked() && !pHeader->isChecked());
-    QVERIFY(!m_pDlg->m_bQuotedValues && !m_pDlg->m_bHeaderLine);
-    QVERIFY(m_pPrompts->prompts.m_messages.IsEmpty());
+    QVERIFY(pQuoted->isChecked() && !pHeader->isChecked());
+    QVERIFY(F().dlg.m_bQuotedValues && !F().dlg.m_bHeaderLine);
+    QVERIFY(F().Prompts().m_messages.IsEmpty());
 
-    // Shown anew, as for another class, the dialog starts plain.
-    QTest::mouseClick(pQuoted, Qt::LeftButton);
-    QVERIFY(m_pDlg->m_bQuotedValues);
-    m_pDlg->ShowDialog(m_pHost.get());
-    QVERIFY(!pQuoted->isChecked() && !m_pDlg->m_bQuotedValues);
+    F().dlg.ShowDialog(&F().host);
+    QVERIFY(!pQuoted->isChecked() && !F().dlg.m_bQuotedValues);
 }
 
 QTEST_MAIN(TestTemplateDlg)
