@@ -3,6 +3,8 @@
 #include "filevalues/core/ValidationRun.h"
 #include "wizard/core/SavedTemplateImport.h"
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 TEST(TemplateStore, WriteFieldList)
@@ -224,11 +226,13 @@ TEST(TemplateStore, LoadSavedFileAndTemplateFailures)
         f.dlg.LoadSavedFileAndTemplate();
         EXPECT_EQ(f.Seen(), c.seen) << c.name;
     }
-    // A listed template that cannot be read.
+    // A listed template that cannot be opened: unreadable, or (for root, who
+    // reads every file) a link to nothing.
     CDlgFixture f;
-    if (!DenyReading(f.base.Write("Templates/Alpha_Template/T.csv", "A,")))
-        GTEST_SKIP() << "a file cannot be made unreadable here (root reads every file; Windows keeps reading in "
-                        "access lists): the unreadable template is not tried";
+    const CString tpl = f.base.Write("Templates/Alpha_Template/T.csv", "A,");
+    if (!DenyReading(tpl) && !(std::remove(tpl.c_str()) == 0 && MakeSymbolicLink(f.base.Path("gone.csv"), tpl)))
+        GTEST_SKIP() << "a template can be made neither unreadable nor a link here (Windows keeps reading in access "
+                        "lists and makes no links without the privilege)";
     f.Prompts().QueueAnswer(f.base.Write("d.csv", "1,\n"), 1);
     f.dlg.LoadSavedFileAndTemplate();
     EXPECT_EQ(f.Seen(), Lines{"box TemplateFile Open Failed !!!!"});
