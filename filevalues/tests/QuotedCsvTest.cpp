@@ -89,25 +89,6 @@ TEST(QuotedCsv, ReadsRecords)
     }
 }
 
-TEST(QuotedCsv, RecordsTextQuotesOnlyWhatNeedsIt)
-{
-    struct Case
-    {
-        const char *name;
-        std::string value;
-        std::string written;
-    } const cases[] = {
-        {"plain", "abc", "abc"},      {"empty", "", ""},
-        {"blanks kept", " a ", " a "}, {"comma", "a,b", "\"a,b\""},
-        {"quote", "x\"y", "\"x\"\"y\""}, {"line breaks", "a\r\nb", "\"a\r\nb\""},
-    };
-    for (const Case &c : cases) {
-        std::string text;
-        AppendQuotedValue(text, c.value);
-        EXPECT_EQ(text, c.written) << c.name;
-    }
-}
-
 // A file's values out through the conversion, the records text, the
 // validation run and the hand-over, and back in through a plain RFC 4180
 // reader: every value arrives as it was.

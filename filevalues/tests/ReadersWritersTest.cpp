@@ -18,10 +18,7 @@ TEST(HandLineValuesToHost, StopsWhereTheRulesSay)
     const Case cases[] = {
         {"stops at non-csv", "a,b,c\n1,,3\nx \n4,5\n", -1,
          {"values [a] [b] [c]", "values [1] [3]", "error 3: Invalid Format:Not a CSV Format: x", notCsvBox}},
-        {"spaces kept inside", " a , b \n", -1, {"values [a ] [ b]"}},
         {"only commas passed over", ",,,\na,b\n", -1, {"values [a] [b]"}},
-        {"empty line stops", "a,b\n\nc,d\n", -1,
-         {"values [a] [b]", "error 2: Invalid Format:Not a CSV Format: ", notCsvBox}},
         {"host stops after first", "a,b\nc,d\n", 0, {"values [a] [b]"}},
         {"line over 16 MiB passed over", aMax + ",b\nc,d", -1,
          {"error 1: Line longer than 16 MiB: skipped: " + aMax.substr(0, 1024), "values [c] [d]"}},
@@ -49,7 +46,6 @@ TEST(WriteLinesFile, EachLineEndsWithNewline)
         std::string content;
     };
     const Case cases[] = {
-        {"two lines", {"a,b", "c,d"}, "a,b\nc,d\n"},
         {"empty array empties the file", {}, ""},
         {"own newline gives an empty line", {"a\n", "b"}, "a\n\nb\n"},
     };

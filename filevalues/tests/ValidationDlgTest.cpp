@@ -90,15 +90,15 @@ private Q_SLOTS:
     {
         CTempBase base;
         CValidationDlg dlg;
-        dlg.ShowResult(Result({CString(100, 'N'), "Count"}, "OK,Success,AAA,10,7,\nError,Bad amount,BBB,5,8,\n", 1, 1),
-                       nullptr);
+        const CString strRows = "OK,Success,AAA,10,7,\nError,Bad amount,BBB,5,8,\nError,Bad,CCC,1,9,\n";
+        dlg.ShowResult(Result({CString(100, 'N'), "Count"}, strRows, 1, 2), nullptr);
         QVERIFY(dlg.GetWindow()->isVisible());
-        QCOMPARE(dlg.GetWindow()->windowTitle(), QString("Validation Dialog"));
         CFilterListCtrl *pList = dlg.ResultList();
         QCOMPARE(pList->GetColumnCount(), 4);
         QCOMPARE(pList->GetItemText(1, 1), CString("Bad amount"));
         QCOMPARE(pList->GetColumnHeading(2), CString(63, 'N')); // a long field name is cut
-        QCOMPARE(LabelText(dlg, 5003), QString("No of Error Records = 1"));
+        QCOMPARE(LabelText(dlg, 5002), QString("No of Valid Records = 1"));
+        QCOMPARE(LabelText(dlg, 5003), QString("No of Error Records = 2"));
         dlg.ShowResult(Result({"Name", "Count"}, "", 0, 0), nullptr); // a second run refills it
         QCOMPARE(pList->GetItemCount(), 0);
         QCOMPARE(LabelText(dlg, 5001), QString("Total No of Records = 0"));
@@ -132,8 +132,7 @@ private Q_SLOTS:
         CTempBase base;
         CValidationDlg dlg;
         dlg.ShowResult(Result({"Name", "Count"}, "OK,Success,x,y,\n", 1, 0), nullptr);
-        if (!profile.isEmpty())
-            WritePrivateProfileString("Validation List", kColumnProfileKey, profile.toStdString(), GetListIniPath());
+        WritePrivateProfileString("Validation List", kColumnProfileKey, profile.toStdString(), GetListIniPath());
         CStringArray next;
         for (const QString &field : fields)
             next.Add(field.toStdString());

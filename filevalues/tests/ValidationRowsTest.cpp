@@ -81,14 +81,6 @@ TEST(FillRows, OneRowPerNonEmptyLinePointingIntoTheText)
     EXPECT_EQ(rows.GetItemCount(), 0);
 }
 
-TEST(CountLabels, ShowTheCounts)
-{
-    const sCountLabels labels = CountLabels(0, 12, -1);
-    EXPECT_EQ(labels.strTotal, "Total No of Records = 0");
-    EXPECT_EQ(labels.strValid, "No of Valid Records = 12");
-    EXPECT_EQ(labels.strError, "No of Error Records = -1");
-}
-
 const CStringArray kColumns{"Validation", "Success/Error", "Name", "Count"};
 
 TEST(HandOver, HandsTheValidRecordsToTheHost)
@@ -100,6 +92,8 @@ TEST(HandOver, HandsTheValidRecordsToTheHost)
         int nAcceptBeforeStop;
         std::vector<std::string> calls;
         bool bAllHandedOver;
+        CStringArray columns = kColumns;
+        bool bHost = true;
     } const cases[] = {
         {"only OK rows", "OK,Success,AAA,10,7,\nError,Bad amount,BBB,5,8,\n", -1, {"record 7: Count=10 Name=AAA"}, true},
         {"fewer values than fields", "OK,Success,AAA,\n", -1, {"record 0: Count= Name=AAA"}, true},
@@ -109,37 +103,18 @@ TEST(HandOver, HandsTheValidRecordsToTheHost)
         {"first token must be OK", "ok,Success,A,1,3,\nOKAY,Success,A,1,3,\n", -1, {}, true},
         {"refusal stops", "OK,S,A,1,1,\nOK,S,B,2,2,\nOK,S,C,3,3,\n", 1,
          {"record 1: Count=1 Name=A", "record 2: Count=2 Name=B"}, false},
-        {"refusing every record", "OK,S,A,1,1,\nOK,S,B,2,2,\n", 0, {"record 1: Count=1 Name=A"}, false},
         {"empty result", "", -1, {}, true},
+        {"no field columns", "OK,Success,5,\n", -1, {}, true, {"Validation", "Success/Error"}},
+        {"no columns at all", "OK,Success,5,\n", -1, {}, true, CStringArray()},
+        {"no host takes no record", "OK,Success,A,1,3,\n", -1, {}, false, kColumns, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         CRecordingHost host;
         host.m_nAcceptBeforeStop = c.nAcceptBeforeStop;
-        EXPECT_EQ(HandOverValidRecords(c.strRows, kColumns, &host), c.bAllHandedOver);
+        EXPECT_EQ(HandOverValidRecords(c.strRows, c.columns, c.bHost ? &host : nullptr), c.bAllHandedOver);
         EXPECT_EQ(host.m_calls, c.calls);
     }
-}
-
-TEST(HandOver, ContinueAgainStartsFromTheFirstLine)
-{
-    CRecordingHost host;
-    host.m_nAcceptBeforeStop = 1;
-    const CString rows = "OK,S,A,1,\nOK,S,B,2,\nOK,S,C,3,\n";
-    const CStringArray columns{"Validation", "Success/Error", "Name"};
-    EXPECT_FALSE(HandOverValidRecords(rows, columns, &host));
-    EXPECT_TRUE(HandOverValidRecords(rows, columns, &host));
-    EXPECT_EQ(host.m_calls, (std::vector<std::string>{"record 1: Name=A", "record 2: Name=B", "record 1: Name=A",
-                                                      "record 2: Name=B", "record 3: Name=C"}));
-}
-
-TEST(HandOver, WithoutFieldsOrHostNothingIsHandedOver)
-{
-    CRecordingHost host;
-    EXPECT_TRUE(HandOverValidRecords("OK,Success,5,\n", {"Validation", "Success/Error"}, &host));
-    EXPECT_TRUE(HandOverValidRecords("OK,Success,5,\n", {}, &host));
-    EXPECT_TRUE(host.m_calls.empty());
-    EXPECT_FALSE(HandOverValidRecords("OK,Success,A,1,\n", {"Validation", "Success/Error", "Name"}, nullptr));
 }
 
 } // namespace

@@ -19,6 +19,7 @@ TEST(ValidateRecords, JoinsAndCounts)
         CString strRows;
         int nValid;
         int nError;
+        bool bNoVerdictMap = false;
     } const cases[] = {
         {"AllValid", kTwo, {}, 2, {}, "", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
         {"HostError", kTwo, {{2, "Bad amount"}}, 2, {}, "", "OK,Success,A,1,1,\nError,Bad amount,B,2,2,\n", 1, 1},
@@ -26,7 +27,6 @@ TEST(ValidateRecords, JoinsAndCounts)
         // Line 2 is short: line 3 is record 2, with record 2's verdict and text.
         {"RecordTextGoesWithTheVerdict", "A,1,\nC,3,\nD,4,\n", {{2, "bad"}}, 4, {2}, "x,y\n",
          "OK,Success,A,1,\nError,No of FileValues lesser,x,y\nError,bad,C,3,\nOK,Success,D,4,\n", 2, 2},
-        {"ShortLinesAfterTheLastAreNoRows", kTwo, {}, 2, {3}, "x\n", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0},
         {"NoLines", kTwo, {{1, "bad"}}, 0, {1}, "x\n", "", 0, 0},
         {"NegativeLastLine", kTwo, {}, -4, {}, "", "", 0, 0},
         {"FewerRecordsRepeatTheLast", "A,\n", {}, 3, {}, "", "OK,Success,A,\nOK,Success,A,\nOK,Success,A,\n", 3, 0},
@@ -42,11 +42,14 @@ TEST(ValidateRecords, JoinsAndCounts)
         {"UnsortedErrorLines", "A,\n", {}, 3, {3, 2}, "three\ntwo\n",
          "OK,Success,A,\nError,No of FileValues lesser,two\nError,No of FileValues lesser,three\n", 1, 2},
         {"MissingErrorText", "A,\n", {}, 2, {2}, "", "OK,Success,A,\nError,No of FileValues lesser,\n", 1, 1},
+        {"NoVerdictMapMeansAllValid", kTwo, {{2, "unused"}}, 2, {}, "", "OK,Success,A,1,1,\nOK,Success,B,2,2,\n", 2, 0,
+         true},
     };
     const CStringArray fields{"Name", "Count"};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const sValidationResult r = ValidateRecords(c.strRecords, &c.verdicts, {c.nLastLine, c.arrErrorLines, c.strErrors, fields});
+        const sValidationResult r = ValidateRecords(c.strRecords, c.bNoVerdictMap ? nullptr : &c.verdicts,
+                                                    {c.nLastLine, c.arrErrorLines, c.strErrors, fields});
         EXPECT_EQ(r.m_strRows, c.strRows);
         EXPECT_EQ(r.m_nValid, c.nValid);
         EXPECT_EQ(r.m_nError, c.nError);
@@ -57,15 +60,6 @@ TEST(ValidateRecords, JoinsAndCounts)
         EXPECT_EQ(r.m_aRowStarts, starts);
         EXPECT_EQ(r.m_arrColumns, (CStringArray{"Validation", "Success/Error", "Name", "Count"}));
     }
-}
-
-TEST(ValidateRecords, NoVerdictMapMeansAllValid)
-{
-    const CArray<int> none;
-    const CStringArray fields;
-    const sValidationResult r = ValidateRecords(kTwo, nullptr, {2, none, CString(), fields});
-    EXPECT_EQ(r.m_strRows, "OK,Success,A,1,1,\nOK,Success,B,2,2,\n");
-    EXPECT_EQ(r.m_arrColumns, (CStringArray{"Validation", "Success/Error"}));
 }
 
 } // namespace

@@ -11,7 +11,6 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("csv") << "CSV Files(*.csv)|*.csv; *.csv||" << QStringList{"CSV Files(*.csv) (*.csv)"};
         QTest::newRow("csv and dot") << "CSV Files(*.csv)|*.csv; *.csv|DOT Files(*.dot)|*.dot; *.dot||"
                                      << QStringList{"CSV Files(*.csv) (*.csv)", "DOT Files(*.dot) (*.dot)"};
         QTest::newRow("template titles") << "Template|*.csv|Daily|*.csv|" << QStringList{"Template (*.csv)", "Daily (*.csv)"};
