@@ -92,6 +92,21 @@ TEST(QuotedCsv, ReadsRecords)
 // A file's values out through the conversion, the records text, the
 // validation run and the hand-over, and back in through a plain RFC 4180
 // reader: every value arrives as it was.
+// Exactly the values that a standard reader would cut are quoted; a lone CR
+// too, which some readers take for a line end.
+TEST(QuotedCsv, WritesQuotesWhereAReaderNeedsThem)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain", "plain"}, {"", ""},          {" blank ", " blank "},     {"a,b", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""}, {"a\rb", "\"a\rb\""}, {"a\nb", "\"a\nb\""},
+    };
+    for (const auto &[value, written] : cases) {
+        std::string text;
+        AppendQuotedValue(text, value);
+        EXPECT_EQ(text, written) << value;
+    }
+}
+
 TEST(QuotedCsv, ValuesTravelWholeToTheHost)
 {
     CTempBase base;

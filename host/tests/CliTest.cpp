@@ -121,6 +121,7 @@ TEST(Cli, FailuresExitNonZeroWithTheirMessage)
     CTempBase base;
     base.Write("d.csv", "1,a\nx\n2,b\n");
     ::chmod(base.Write("ro.csv", "old\n").c_str(), 0444);
+    ::mkfifo(base.Path("fifo").c_str(), 0644);
     std::vector<Case> cases = {
         {"template name leaving the store", "template --name ../evil Orders A", "", "",
          "tarniw-import: File Open Failed !!!!\n"},
@@ -135,6 +136,7 @@ TEST(Cli, FailuresExitNonZeroWithTheirMessage)
         {"write to a read-only file, also as root", "write ro.csv", "new\n", "",
          "tarniw-import: cannot write ro.csv: Permission denied\n"},
         {"write to a device", "write /dev/full", "new\n", "", "tarniw-import: cannot write /dev/full: not a regular file\n"},
+        {"load a FIFO without writer", "load fifo", "", "timeout 10", "tarniw-import: cannot read fifo: not a regular file\n"},
         {"load a folder", "load FileValues", "", "", "tarniw-import: cannot read FileValues: Is a directory\n"},
         {"import a data line that is not CSV", "import Orders Template d.csv", "", "",
          "tarniw-import: Invalid Format:Not a CSV Format\nline 2: Invalid Format:Not a CSV Format: x\n"},
