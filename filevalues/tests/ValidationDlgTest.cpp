@@ -177,6 +177,11 @@ private Q_SLOTS:
             made << QString::fromStdString(call);
         QTEST(made, "calls");
         QTEST(dlg.GetWindow()->isVisible(), "visible");
+
+        // The next run: Enter means Continue, whichever button ended this one.
+        dlg.ShowResult(Result({"Name", "Count"}, strRows, 3, 1), &host);
+        QVERIFY(Button(dlg, IDOK)->isDefault());
+        QCOMPARE(dlg.GetWindow()->focusWidget(), dlg.ResultList());
     }
 
     void hostThatRevalidatesFromAcceptRecord()

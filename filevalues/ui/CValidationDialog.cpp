@@ -44,6 +44,12 @@ void CValidationDialog::resizeEvent(QResizeEvent *pEvent)
     m_resizer.MoveControls();
 }
 
+void CValidationDialog::StartOnTheList()
+{
+    m_lstResults->setFocus();
+    qobject_cast<QPushButton *>(GetDlgItem(this, IDOK))->setDefault(true);
+}
+
 void CValidationDialog::CreateControls()
 {
     // The group box goes first, so that the labels inside it lie above it.

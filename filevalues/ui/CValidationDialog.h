@@ -30,6 +30,9 @@ public:
     void SetQuotedRows(bool bQuoted);
     // Shows the counts; each label is made as wide as its text.
     void SetCountLabels(const sCountLabels &labels);
+    // Focus on the list and Continue the default button, where each run
+    // starts, also after Cancel took the focus and the default.
+    void StartOnTheList();
 
 signals:
     void continueClicked();

@@ -41,6 +41,7 @@ void CValidationDlg::ShowResult(sValidationResult &&result, CImportHost *pHost)
     m_pWnd->showNormal();
     m_pWnd->raise();
     m_pWnd->activateWindow();
+    m_pWnd->StartOnTheList();
     CenterOnScreen(m_pWnd);
 }
 
