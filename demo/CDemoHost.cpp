@@ -37,11 +37,11 @@ void CDemoHost::AcceptRecords(CString strRecords)
 {
     m_strLastRecords = strRecords;
     m_verdicts = m_pClass ? JudgeRecords(strRecords, *m_pClass) : CVerdictMap();
-    const auto records = ReadRecords(strRecords, m_pClass && m_pClass->bQuotedRecords);
+    // Quoted values may hold commas and line breaks: each is shown in brackets.
+    const bool bQuoted = m_pClass && m_pClass->bQuotedRecords;
+    const auto records = ReadRecords(strRecords, bQuoted);
     m_log(QStringLiteral("AcceptRecords: %1 records, %2 judged wrong").arg(records.size()).arg(m_verdicts.GetCount()));
     for (size_t i = 0; i < records.size(); ++i) {
-        // Quoted values may hold commas and line breaks: each in brackets.
-        const bool bQuoted = m_pClass && m_pClass->bQuotedRecords;
         QString line;
         for (const CString &value : records[i])
             line += bQuoted ? "[" + Show(value) + "]" : Show(value) + ",";
